@@ -1,0 +1,102 @@
+#include "Lumbrick.h"
+
+#include "Dialogs.h"
+#include "Files.h"
+#include "ReportWindow.h"
+
+TLumbrick* VIX = nullptr;
+
+TLumbrick::TLumbrick(TComponent* AOwner) : TComponent(AOwner) {
+  FStackList.reserve(20);
+  if (Application) AppPath = ExtractFilePath(Application->ExeName());
+  if (TReportWindowFactory factory = ReportWindowFactory()) FWindow = factory(*this);
+  fmLumbrick = FWindow.get();
+}
+
+TLumbrick::~TLumbrick() {
+  {
+    std::lock_guard lock(FStackLock);
+    FStackList.clear();
+  }
+  if (fmLumbrick == FWindow.get()) fmLumbrick = nullptr;
+  FWindow.reset();
+  FIniFile.reset();
+}
+
+void TLumbrick::Push(std::string_view RoutineName) noexcept {
+  const Exception* current = CurrentException();
+  if (current == nullptr) return;
+  try {
+    std::lock_guard lock(FStackLock);
+    if (!(current->Address() == FLastExceptAddr)) {
+      FLastExceptAddr = current->Address();
+      FStackList.clear();
+    }
+    FStackList.emplace_back(RoutineName);
+  } catch (...) {
+    // Out of memory while unwinding: the name is lost, the exception is not.
+  }
+}
+
+void TLumbrick::Enable(int Mode) { FState = Mode == 1 ? 1 : 2; }
+
+void TLumbrick::Disable(int Mode) { FState = Mode == 1 ? -1 : -2; }
+
+std::vector<std::string> TLumbrick::StackList() const {
+  std::lock_guard lock(FStackLock);
+  return FStackList;
+}
+
+bool TLumbrick::AskViewMore(const Exception& E) {
+  // Line breaks of the library's dialogs are LF CR.
+  const std::string text = WithFullStop(E.Message()) + "\n\r\n\r" + GetMessage(0);
+  return MessageDlg(text, TMsgDlgType::mtError, mbYes | mbNo) == mrYes;
+}
+
+void TLumbrick::ResetAfterProcessing() {
+  {
+    std::lock_guard lock(FStackLock);
+    FLastExceptAddr = RaiseAddress();
+    FStackList.clear();
+  }
+  DebugMsg.clear();
+  if (FState == -2)
+    FState = 1;
+  else if (FState == 2)
+    FState = -1;
+}
+
+bool TLumbrick::ProcessException(Exception& E) {
+  bool result = FState > 0;
+  try {
+    if (!result) {
+      Application->ShowException(E);
+    } else {
+      result = AskViewMore(E);
+      if (result) BuildTechnicalInfo(E);
+    }
+  } catch (...) {
+    ResetAfterProcessing();
+    throw;
+  }
+  ResetAfterProcessing();
+  return result;
+}
+
+void TLumbrick::HandleException(TObject*, Exception& E) noexcept {
+  try {
+    if (!ProcessException(E)) return;
+    LoadStationSettings();
+    if (!FWindow) throw Exception("No report window");
+    FWindow->PrepareForm(Language);
+    FWindow->SetExceptionText(E.Message());
+    FWindow->SetTechnicalText(FTechInfo);
+    FWindow->ShowModal();
+  } catch (...) {
+    try {
+      MessageDlg("Exception Handler Error", TMsgDlgType::mtError, mbOK);
+    } catch (...) {
+      // Nothing is left that could tell the user.
+    }
+  }
+}

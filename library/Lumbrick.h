@@ -1,0 +1,91 @@
+// Lumbrick: collects the routines an exception leaves and reports it.
+//
+// Every protected routine of a host program ends in an except part that
+// calls VIX->Push with its own name and rethrows; the host routes the
+// application's exception event to VIX->HandleException, which asks the user,
+// builds the technical text, shows the report window and, on request, writes
+// a numbered HTML bug report.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Application.h"
+#include "Component.h"
+#include "Exceptions.h"
+#include "IniFile.h"
+
+class TLumbrick;
+class TReportWindow;
+
+// Sets the whole of Info to the host's own block of the technical text.
+using TCustomInfoEvent = std::function<void(std::string& Info)>;
+// Opens a written report; true when a browser was started for it.
+using TOpenBrowserFunc = bool (*)(const std::string& FileName);
+
+class TLumbrick : public TComponent {
+ public:
+  explicit TLumbrick(TComponent* AOwner);
+  ~TLumbrick() override;
+
+  // The application exception event. Never lets an exception out.
+  void HandleException(TObject* Sender, Exception& E) noexcept;
+  // Records RoutineName for the exception being handled; a no-op outside a
+  // catch clause or for an exception that is not an Exception. Safe to call
+  // from any thread.
+  void Push(std::string_view RoutineName) noexcept;
+  // Mode 1: for good; any other Mode: for the next processed exception only.
+  void Enable(int Mode);
+  void Disable(int Mode);
+
+  // Written by the host.
+  std::string DebugMsg;
+  std::string ModelFile;
+  int Language = 1;  // 1 English, anything else French
+  TCustomInfoEvent OnCustomInfo;
+  TOpenBrowserFunc OnOpenBrowser = nullptr;
+  // Read by the host: the program's folder, with its trailing "/".
+  std::string AppPath;
+
+  // Station settings ("Lumbrick.ini"), loaded at the first report window.
+  std::string StationId;
+  int LastReportNum = 0;
+  void LoadStationSettings();
+  // Writes the station label through to "Lumbrick.ini".
+  void SetStationId(const std::string& id);
+
+  // Report writer. Results: 0 written, 2 model missing, 3 marker missing,
+  // 4 overwrite refused or write failed.
+  int CreateBugReport(std::string AModelFile, std::string& ReportFile, bool AskOverwrite, std::string& ErrorMsg);
+  void CreateAndOpenBugReport();
+
+  // State, for the host's tests and the timing page.
+  int State() const { return FState; }
+  std::vector<std::string> StackList() const;
+  const std::string& TechInfo() const { return FTechInfo; }
+  TReportWindow* ReportWindow() const { return FWindow.get(); }
+
+ private:
+  bool ProcessException(Exception& E);
+  bool AskViewMore(const Exception& E);
+  void BuildTechnicalInfo(const Exception& E);
+  void ResetAfterProcessing();
+
+  std::unique_ptr<TIniFile> FIniFile;
+  RaiseAddress FLastExceptAddr;
+  mutable std::mutex FStackLock;  // pushes may come from worker threads
+  std::vector<std::string> FStackList;
+  int FState = 1;
+  std::string FTechInfo;
+  std::unique_ptr<TReportWindow> FWindow;
+};
+
+extern TLumbrick* VIX;
+
+// The library's message table, in the language of VIX.
+void GetMessage(int Index, std::string& Text);
+std::string GetMessage(int Index);

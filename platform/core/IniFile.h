@@ -1,0 +1,42 @@
+// INI files of the private-profile kind: sections and keys compared without
+// regard to ASCII letter case, every other line (comments included) kept as
+// it is, every write carried to the file at once. A write replaces the file
+// whole (written beside it, then renamed), so it is never half-written. A
+// missing file reads as empty; blanks around keys and values are ignored.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "DateTime.h"
+#include "Exceptions.h"
+
+HOST_EXCEPTION_CLASS(EIniFileException, Exception);
+
+class TIniFile {
+ public:
+  explicit TIniFile(std::string fileName);
+  const std::string& FileName() const { return file_name_; }
+
+  std::string ReadString(const std::string& section, const std::string& ident, const std::string& def) const;
+  int ReadInteger(const std::string& section, const std::string& ident, int def) const;
+  bool ReadBool(const std::string& section, const std::string& ident, bool def) const;  // non-zero integer
+  TDateTime ReadDateTime(const std::string& section, const std::string& ident, TDateTime def) const;
+  // A failed write raises EIniFileException "Unable to write to <file>".
+  void WriteString(const std::string& section, const std::string& ident, const std::string& value);
+  void WriteInteger(const std::string& section, const std::string& ident, int value);
+  void WriteBool(const std::string& section, const std::string& ident, bool value);  // "1" / "0"
+  void WriteDateTime(const std::string& section, const std::string& ident, TDateTime value);
+
+  std::vector<std::string> ReadSections() const;
+  std::vector<std::string> ReadSection(const std::string& section) const;  // its keys
+  bool SectionExists(const std::string& section) const;
+  bool ValueExists(const std::string& section, const std::string& ident) const;
+  void EraseSection(const std::string& section);
+  void DeleteKey(const std::string& section, const std::string& ident);
+  // Writes reach the file at once; kept for callers that flush explicitly.
+  void UpdateFile() {}
+
+ private:
+  std::string file_name_;
+};

@@ -1,0 +1,16 @@
+// Starting a program from a command line, as the platform's process start
+// does: the first word is the program, double quotes group blanks.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Splits a command line into words: blanks separate, double quotes group
+// (the quotes themselves are dropped), "" inside quotes gives one quote.
+std::vector<std::string> SplitCommandLine(const std::string& commandLine);
+
+// Starts the program in the background (searched on PATH when the word holds
+// no "/") and returns its process id, or 0 when it could not be started. The
+// child is reaped when it ends.
+std::uint32_t StartProcess(const std::string& commandLine);

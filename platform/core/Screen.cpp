@@ -1,0 +1,6 @@
+#include "Screen.h"
+
+namespace {
+TScreen fallback;
+}
+TScreen* Screen = &fallback;

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test; then runs
+# the thread tests again under ThreadSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs" --timeout 300
+
+# The same thread tests with ThreadSanitizer: no race may be reported.
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMBRICK_TSAN=ON > /dev/null
+cmake --build build-tsan -j "$jobs" --target library_tests
+TSAN_OPTIONS="halt_on_error=1 exitcode=66" \
+  build-tsan/tests/library/library_tests --gtest_filter='*Thread*:*Worker*' --gtest_brief=1

@@ -1,0 +1,191 @@
+// Numbered HTML reports, the station settings file and the message table.
+#include "Files.h"
+#include "LibraryFixture.h"
+
+namespace {
+
+using ::testing::HasSubstr;
+
+const std::string kModel =
+    "<html><body>\r\n<form>\r\n<textarea name=\"taLumbrick\" rows=\"20\">Model text</textarea>\r\n</form></body></html>\r\n";
+
+class BugReportTest : public LibraryTest {
+ protected:
+  BugReportTest() {
+    lib->ModelFile = dir.Write("DromletModel.htm", kModel);
+    lib->LoadStationSettings();
+  }
+  // A processed exception leaves the technical text the report copies.
+  void Raise(const std::string& message) {
+    Window().onShow = [] {};
+    Run([message] { throw EConvertError(message); });
+  }
+  int Create(std::string& report, std::string& error, bool askOverwrite = false) {
+    return lib->CreateBugReport(lib->ModelFile, report, askOverwrite, error);
+  }
+  std::string Head() const { return kModel.substr(0, kModel.find("rows=\"20\">") + 10); }
+  std::string Tail() const { return kModel.substr(kModel.find("Model text")); }
+};
+
+TEST_F(BugReportTest, FirstReportInAFreshFolderByteForByte) {
+  Raise("Boom");
+  Window().description = {"Clicked the button", "twice"};
+  std::string report, error;
+  ASSERT_EQ(Create(report, error), 0);
+  EXPECT_EQ(report, dir.File("BugReport_0001.htm"));
+  const std::string expected = Head() +
+                               "********** BugReport 0001 **********\r"
+                               "Creation : 6/15/2006 2:30:45 PM\r"
+                               "Station Id : None\r\r"
+                               "***** User Description *****\r"
+                               "Clicked the button\r\ntwice\r\n"
+                               "\r\r" +
+                               lib->TechInfo() + Tail();
+  EXPECT_EQ(dir.Read("BugReport_0001.htm"), expected);
+  EXPECT_EQ(dir.Read("Lumbrick.ini"), "[Section]\r\nLastReportNum=1\r\n");
+}
+
+TEST_F(BugReportTest, AnEmptyDescriptionAndFrenchHeading) {
+  lib->Language = 2;
+  Raise("Boom");
+  Window().language = 2;
+  std::string report, error;
+  ASSERT_EQ(Create(report, error), 0);
+  EXPECT_THAT(dir.Read("BugReport_0001.htm"),
+              HasSubstr("None\r\r***** Description de l'utilisateur *****\r\r\r***** Lumbrick Technical"));
+}
+
+TEST_F(BugReportTest, NumbersGrowPastFourDigits) {
+  lib->LastReportNum = 9999;
+  Raise("Boom");
+  std::string report, error;
+  ASSERT_EQ(Create(report, error), 0);
+  EXPECT_EQ(report, dir.File("BugReport_10000.htm"));
+  lib->LastReportNum = 6;
+  report.clear();
+  ASSERT_EQ(Create(report, error), 0);
+  EXPECT_EQ(report, dir.File("BugReport_0007.htm"));
+}
+
+TEST_F(BugReportTest, MarkupInTextsGoesInUnchangedButCannotCloseTheTextarea) {
+  Raise("a < b && c </TextArea><script>x</script>");
+  Window().description = {"<b>&amp;</b>"};
+  std::string report, error;
+  ASSERT_EQ(Create(report, error), 0);
+  const std::string html = dir.Read("BugReport_0001.htm");
+  EXPECT_THAT(html, HasSubstr("<b>&amp;</b>\r\n"));
+  EXPECT_THAT(html, HasSubstr("a < b && c &lt;/TextArea><script>x</script>"));
+  // The model's own closing tag is the only one left.
+  EXPECT_EQ(LowerCase(html).find("</textarea"), html.find("</textarea>\r\n</form>"));
+}
+
+TEST_F(BugReportTest, MarkerRules) {
+  Raise("Boom");
+  struct Case {
+    std::string model;
+    int result;
+  };
+  const Case cases[] = {
+      {"<TEXTAREA NAME=\"TALUMBRICK\" ROWS=5>x</TEXTAREA>", 0},
+      {"<textarea name = \"taLumbrick\">x</textarea>", 3},
+      {"<textarea name=\"taLumbrick\" ", 3},  // no ">" after the marker
+      {"<textarea name=taLumbrick>x</textarea>", 3},
+      {std::string("<p>\0<textarea name=\"taLumbrick\">", 32), 3},  // read stops at NUL
+  };
+  for (const Case& c : cases) {
+    const std::string model = dir.Write("m.htm", c.model);
+    std::string report, error;
+    EXPECT_EQ(lib->CreateBugReport(model, report, false, error), c.result) << c.model;
+    if (c.result == 3)
+      EXPECT_EQ(error, "Missing <textarea name=\"taLumbrick\"...>...</textarea> in model file " + model);
+  }
+  EXPECT_EQ(dir.Read("BugReport_0001.htm").substr(0, 37), "<TEXTAREA NAME=\"TALUMBRICK\" ROWS=5>**");
+}
+
+TEST_F(BugReportTest, TheModelIsLookedForInTheProgramFolder) {
+  Raise("Boom");
+  std::string report, error;
+  EXPECT_EQ(lib->CreateBugReport("/nowhere/DromletModel.htm", report, false, error), 0);
+  EXPECT_EQ(lib->CreateBugReport("/nowhere/Other.htm", report, false, error), 2);
+  EXPECT_EQ(error, "Impossible to find Model file " + dir.File("Other.htm"));
+  EXPECT_EQ(lib->LastReportNum, 1);  // no number taken without a model
+}
+
+TEST_F(BugReportTest, RefusedOverwriteStillUsesItsNumber) {
+  Raise("Boom");
+  dir.Write("Mine.htm", "old");
+  std::string report = "  Mine.htm\t", error;
+  dialogs.Answer(mrNo);
+  EXPECT_EQ(Create(report, error, true), 4);
+  EXPECT_EQ(report, dir.File("Mine.htm"));
+  EXPECT_EQ(dialogs.Last().text, dir.File("Mine.htm") + " already exists. Overwrite it ?");
+  EXPECT_EQ(error, "Overwrite operation refused by user");
+  EXPECT_EQ(dir.Read("Mine.htm"), "old");
+  EXPECT_EQ(lib->LastReportNum, 1);
+  EXPECT_EQ(dir.Read("Lumbrick.ini"), "[Section]\r\nLastReportNum=1\r\n");
+}
+
+TEST_F(BugReportTest, AnUncreatableNameFallsBackToTheFixedName) {
+  Raise("Boom");
+  std::string report = dir.File("no/such/folder/r.htm"), error;
+  EXPECT_EQ(Create(report, error), 0);
+  EXPECT_EQ(report, dir.File("BugReport.htm"));
+  EXPECT_THAT(dir.Read("BugReport.htm"), HasSubstr("BugReport 0001"));
+}
+
+TEST_F(BugReportTest, CreateAndOpenTellsTheOutcome) {
+  Raise("Boom");
+  static std::string opened;
+  lib->OnOpenBrowser = [](const std::string& path) {
+    opened = path;
+    return true;
+  };
+  lib->CreateAndOpenBugReport();
+  EXPECT_EQ(opened, dir.File("BugReport_0001.htm"));
+  const std::size_t shownBefore = dialogs.Shown().size();
+  EXPECT_EQ(shownBefore, 1u);  // only the question of Raise
+
+  lib->OnOpenBrowser = [](const std::string&) { return false; };
+  lib->CreateAndOpenBugReport();
+  EXPECT_EQ(dialogs.Last().kind, DialogRequest::Kind::ShowMessage);
+  EXPECT_EQ(dialogs.Last().text, "No Web Browser Available. Consult " + dir.File("BugReport_0002.htm") +
+                                     " Directly from Windows");
+
+  lib->ModelFile = dir.File("Missing.htm");
+  lib->CreateAndOpenBugReport();
+  EXPECT_EQ(dialogs.Last().text,
+            "Impossible to Create HTML Bug Report\n\rImpossible to find Model file " + dir.File("Missing.htm"));
+}
+
+TEST_F(BugReportTest, StationLabelIsWrittenThrough) {
+  lib->SetStationId("Bench 4");
+  Raise("Boom");
+  std::string report, error;
+  ASSERT_EQ(Create(report, error), 0);
+  EXPECT_THAT(dir.Read("BugReport_0001.htm"), HasSubstr("Station Id : Bench 4\r\r"));
+  EXPECT_EQ(dir.Read("Lumbrick.ini"), "[Section]\r\nStationId=Bench 4\r\nLastReportNum=1\r\n");
+  // A new run reads them back.
+  TLumbrick again(nullptr);
+  again.AppPath = dir.Path();
+  again.LoadStationSettings();
+  EXPECT_EQ(again.StationId, "Bench 4");
+  EXPECT_EQ(again.LastReportNum, 1);
+}
+
+TEST(MessageTable, EnglishFrenchAndFallback) {
+  TLumbrick lib(nullptr);
+  VIX = &lib;
+  EXPECT_EQ(GetMessage(3), "Error Calling GetMessage(3)");
+  EXPECT_EQ(GetMessage(-1), "Error Calling GetMessage(-1)");
+  EXPECT_EQ(GetMessage(6), " already exists. Overwrite it ?");
+  lib.Language = 2;
+  EXPECT_EQ(GetMessage(12), "Erreur d'appel de GetMessage(12)");
+  EXPECT_EQ(GetMessage(6), " existe d\xE9j\xE0. L'\xE9" "craser ?");
+  EXPECT_EQ(GetMessage(7), "Impossible de cr\xE9" "er le bug report HTML");
+  EXPECT_EQ(GetMessage(10), "Libell\xE9 du poste");
+  EXPECT_EQ(GetMessage(1),
+            "<textarea name=\"taLumbrick\"...>...</textarea> manquant dans le fichier mod\xE8le ");
+  VIX = nullptr;
+}
+
+}  // namespace
