@@ -1,5 +1,6 @@
 // Numbered HTML reports, the station settings file and the message table.
 #include "Files.h"
+#include "SysUtils.h"
 #include "LibraryFixture.h"
 
 namespace {
@@ -96,8 +97,9 @@ TEST_F(BugReportTest, MarkerRules) {
     const std::string model = dir.Write("m.htm", c.model);
     std::string report, error;
     EXPECT_EQ(lib->CreateBugReport(model, report, false, error), c.result) << c.model;
-    if (c.result == 3)
+    if (c.result == 3) {
       EXPECT_EQ(error, "Missing <textarea name=\"taLumbrick\"...>...</textarea> in model file " + model);
+    }
   }
   EXPECT_EQ(dir.Read("BugReport_0001.htm").substr(0, 37), "<TEXTAREA NAME=\"TALUMBRICK\" ROWS=5>**");
 }

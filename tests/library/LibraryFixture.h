@@ -3,6 +3,7 @@
 // and a report window that records what the component shows.
 #pragma once
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <functional>

@@ -1,5 +1,6 @@
 // The road of one exception: question, enable states, report window, and the
 // handler's own failure.
+#include "Files.h"
 #include "LibraryFixture.h"
 
 namespace {

@@ -1,0 +1,198 @@
+// The report window with real widgets: a click whose handler fails three
+// routines deep, the real question box, the real report window, a real
+// report written and handed to the browser hook.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include "Files.h"
+#include "FixedHost.h"
+#include "Form.h"
+#include "Guard.h"
+#include "Lumbrick.h"
+#include "ModalAnswer.h"
+#include "QtText.h"
+#include "ReportWindow.h"
+#include "ScriptedDialogs.h"
+#include "TempDir.h"
+#include "TfmLumbrick.h"
+
+namespace {
+
+void Innermost() try {
+  throw EConvertError("'12a' is not a valid integer value");
+} catch (...) {
+  VIX->Push("Function Innermost");
+  throw;
+}
+
+void Middle() try {
+  Innermost();
+} catch (...) {
+  VIX->Push("Procedure Middle");
+  throw;
+}
+
+void ButtonClick() try {
+  Middle();
+} catch (...) {
+  VIX->Push("Procedure TfmMain.btGoClick");
+  throw;
+}
+
+std::string openedReport;
+bool RecordBrowser(const std::string& path) {
+  openedReport = path;
+  return true;
+}
+
+class ReportWindowTest : public ::testing::Test {
+ protected:
+  ReportWindowTest() {
+    lib = new TLumbrick(Application);
+    VIX = lib;
+    Application->OnException = [this](TObject* s, Exception& e) { lib->HandleException(s, e); };
+    lib->AppPath = dir.Path();
+    lib->ModelFile = dir.Write("Model.htm", "<textarea name=\"taLumbrick\">end</textarea>");
+    lib->OnOpenBrowser = RecordBrowser;
+    form.SetName("fmMain");
+    form.SetCaption("Main");
+    button = new QPushButton("Go", &form);
+    button->setObjectName("btGo");
+    QObject::connect(button, &QPushButton::clicked, &form, Guarded(&form, [] { ButtonClick(); }));
+    form.show();
+    openedReport.clear();
+  }
+  ~ReportWindowTest() override {
+    Application->OnException = nullptr;
+    VIX = nullptr;
+    delete lib;
+  }
+  static QString Text(QWidget* w, const char* name) {
+    if (auto* l = w->findChild<QLabel*>(name)) return l->text();
+    if (auto* b = w->findChild<QToolButton*>(name)) return b->text();
+    return {};
+  }
+
+  FixedHost host;
+  TempDir dir;
+  TLumbrick* lib;
+  TForm form;
+  QPushButton* button;
+};
+
+TEST_F(ReportWindowTest, YesThenCreateWritesAndOpensTheReport) {
+  QString seenException, seenCaption, seenTab, seenInfos;
+  ModalAnswer answer(ModalAnswer::Click("btYes"));
+  answer.Then([&](QWidget* modal) {
+    seenCaption = modal->windowTitle();
+    seenException = Text(modal, "lbException");
+    auto* pages = modal->findChild<QTabWidget*>("PageControl1");
+    seenTab = pages->tabText(pages->currentIndex());
+    seenInfos = modal->findChild<QTextEdit*>("mInfos")->toPlainText();
+    modal->findChild<QTextEdit*>("mUserDesc")->setPlainText("Pressed Go\nonce");
+    modal->findChild<QToolButton*>("btCreate")->click();
+  });
+  button->click();
+  EXPECT_TRUE(answer.Done());
+  ASSERT_EQ(answer.Titles().size(), 2u);
+  EXPECT_EQ(answer.Titles()[0], "Error");
+  EXPECT_EQ(seenCaption, "Exception Informations");
+  EXPECT_EQ(seenException, "'12a' is not a valid integer value");
+  EXPECT_EQ(seenTab, "Technical Informations");
+  EXPECT_TRUE(seenInfos.contains("- Procedure TfmMain.btGoClick\n - Procedure Middle\n  - Function Innermost\n"
+                                 "   *** EConvertError : '12a' is not a valid integer value\n"));
+  EXPECT_TRUE(seenInfos.contains("ActiveForm=fmMain (Main)") || seenInfos.contains("ActiveForm= ()"));
+
+  EXPECT_EQ(openedReport, dir.File("BugReport_0001.htm"));
+  const std::string report = dir.Read("BugReport_0001.htm");
+  EXPECT_EQ(report.rfind("<textarea name=\"taLumbrick\">********** BugReport 0001 **********\r", 0), 0u);
+  EXPECT_NE(report.find("***** User Description *****\rPressed Go\r\nonce\r\n\r\r***** Lumbrick Technical"),
+            std::string::npos);
+  EXPECT_EQ(report.substr(report.size() - 14), "end</textarea>");
+  EXPECT_EQ(dir.Read("Lumbrick.ini"), "[Section]\r\nLastReportNum=1\r\n");
+  EXPECT_FALSE(fmLumbrick == nullptr);
+}
+
+TEST_F(ReportWindowTest, FrenchTextsThenEnglishAgainAndClose) {
+  lib->Language = 2;
+  QString caption, create, close, tabUser;
+  ModalAnswer answer(ModalAnswer::Click("btYes"));
+  answer.Then([&](QWidget* modal) {
+    caption = modal->windowTitle();
+    create = Text(modal, "btCreate");
+    close = Text(modal, "btClose");
+    auto* pages = modal->findChild<QTabWidget*>("PageControl1");
+    tabUser = pages->tabText(0);
+    modal->findChild<QToolButton*>("btClose")->click();
+  });
+  button->click();
+  EXPECT_TRUE(answer.Done());
+  EXPECT_EQ(caption, QString::fromUtf8("Informations sur l'exception"));
+  EXPECT_EQ(create, QString::fromUtf8("Créer un bug report"));
+  EXPECT_EQ(close, "Fermer");
+  EXPECT_EQ(tabUser, "Description de l'utilisateur");
+  EXPECT_TRUE(openedReport.empty());
+  EXPECT_FALSE(FileExists(dir.File("BugReport_0001.htm")));
+
+  lib->Language = 1;
+  ModalAnswer again(ModalAnswer::Click("btYes"));
+  again.Then([&](QWidget* modal) {
+    caption = modal->windowTitle();
+    modal->findChild<QToolButton*>("btClose")->click();
+  });
+  button->click();
+  EXPECT_TRUE(again.Done());
+  EXPECT_EQ(caption, "Exception Informations");
+}
+
+TEST_F(ReportWindowTest, StationLabelMenuAndInputBox) {
+  auto* window = dynamic_cast<TfmLumbrick*>(fmLumbrick);
+  ASSERT_NE(window, nullptr);
+  lib->LoadStationSettings();
+  window->pmParamsPopup(window);
+  auto* item = window->findChild<QAction*>("miId");
+  ASSERT_NE(item, nullptr);
+  EXPECT_EQ(item->text(), "Station Label : None");
+
+  {
+    ScriptedDialogs dialogs;
+    dialogs.Answer(mrCancel);
+    window->miIdClick(window);
+    EXPECT_EQ(dialogs.Last().title, "Station Label");
+    EXPECT_EQ(dialogs.Last().text, "Enter New Station Label");
+    EXPECT_EQ(dialogs.Last().value, "None");
+  }
+  EXPECT_EQ(lib->StationId, "None");
+  EXPECT_FALSE(FileExists(dir.File("Lumbrick.ini")));
+
+  ModalAnswer answer(ModalAnswer::Type("Bench 4"));
+  window->miIdClick(window);
+  EXPECT_TRUE(answer.Done());
+  EXPECT_EQ(lib->StationId, "Bench 4");
+  EXPECT_EQ(dir.Read("Lumbrick.ini"), "[Section]\r\nStationId=Bench 4\r\n");
+  lib->Language = 2;
+  window->pmParamsPopup(window);
+  EXPECT_EQ(item->text(), QString::fromUtf8("Libellé du poste : Bench 4"));
+}
+
+TEST_F(ReportWindowTest, ALongMessageWrapsAndGrowsTheHeader) {
+  auto* window = dynamic_cast<TfmLumbrick*>(fmLumbrick);
+  window->PrepareForm(1);
+  window->SetExceptionText("short");
+  window->show();
+  auto* label = window->findChild<QLabel*>("lbException");
+  const int oneLine = label->sizeHint().height();
+  std::string message;
+  for (int i = 0; i < 60; ++i) message += "overflowing ";
+  window->SetExceptionText(message);
+  EXPECT_EQ(label->width(), 465);
+  EXPECT_GT(label->heightForWidth(465), oneLine);
+  window->hide();
+}
+
+}  // namespace
