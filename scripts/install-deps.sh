@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fp-compiler fp-units-base fp-units-rtl
   clang libclang-rt-dev
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth fonts-dejavu-core xdg-utils
 )
 
 missing=()

@@ -19,6 +19,9 @@ struct TTimeStamp {
 
 TDateTime EncodeDate(int year, int month, int day, HOST_RAISE_SITE);
 TDateTime EncodeTime(int hour, int min, int sec, int msec, HOST_RAISE_SITE);
+// A date and a time of day as one value (the time counts away from zero
+// for dates before 1899-12-30).
+TDateTime ComposeDateTime(TDateTime date, TDateTime time);
 void DecodeDate(TDateTime dt, int& year, int& month, int& day);
 void DecodeTime(TDateTime dt, int& hour, int& min, int& sec, int& msec);
 int DayOfWeek(TDateTime dt);  // 1 = Sunday
@@ -33,7 +36,8 @@ TDateTime Time();
 // Format codes: c d dd ddd dddd ddddd dddddd m mm mmm mmmm yy yyyy h hh n nn
 // s ss z zzz t tt am/pm a/p ampm / : and quoted literals.
 std::string FormatDateTime(std::string_view fmt, TDateTime dt);
-// The default form: short date, a blank, long time.
+// The default form ("c"): short date, a blank, long time; at exact
+// midnight the blank and the time are left out.
 std::string DateTimeToStr(TDateTime dt);
 std::string DateToStr(TDateTime dt);
 std::string TimeToStr(TDateTime dt);

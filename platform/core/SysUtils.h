@@ -44,18 +44,22 @@ std::string Format(std::string_view fmt, std::initializer_list<FormatArg> args, 
 
 // FormatFloat patterns: 0 # . , E+ E- ; sections, quoted literals.
 // FormatFloat("0,", 1234567) gives "1,234,567" with the host's separators.
+// Rounding is half away from zero; whole numbers print every digit, so byte
+// counts stay exact.
 std::string FormatFloat(std::string_view fmt, double value);
 
 std::string IntToStr(std::int64_t value);
 std::string IntToHex(std::uint64_t value, int digits);
-// Decimal, or hexadecimal after "$" or "0x"; blanks around are refused as
-// Delphi refuses them. EConvertError "'<s>' is not a valid integer value".
+// Decimal, or hexadecimal after "$", "x" or "0x", with an optional sign;
+// leading blanks are skipped and anything after the digits is refused, as
+// the run-time library's Val does. Hexadecimal fills every bit ("$FFFFFFFF"
+// is -1). EConvertError "'<s>' is not a valid integer value".
 int StrToInt(std::string_view s, HOST_RAISE_SITE);
 std::int64_t StrToInt64(std::string_view s, HOST_RAISE_SITE);
 int StrToIntDef(std::string_view s, int defaultValue);
 bool TryStrToInt(std::string_view s, int& value);
-// With FormatSettings.DecimalSeparator. EConvertError
-// "'<s>' is not a valid floating point value".
+// With FormatSettings.DecimalSeparator, an optional exponent, blanks around
+// allowed. EConvertError "'<s>' is not a valid floating point value".
 double StrToFloat(std::string_view s, HOST_RAISE_SITE);
 bool TryStrToFloat(std::string_view s, double& value);
 // Up to 15 significant digits, general form, FormatSettings.DecimalSeparator.

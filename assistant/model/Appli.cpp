@@ -1,0 +1,137 @@
+#include "Appli.h"
+
+#include "CommonGlobals.h"
+#include "Files.h"
+#include "IniValues.h"
+#include "Lumbrick.h"
+#include "Settings.h"
+#include "SysUtils.h"
+
+namespace {
+
+// The lines of a text as the platform's string lists read them: CR, LF and
+// CR LF each end a line, a final line end adds no empty line, NUL ends the text.
+std::vector<std::string> TextLines(std::string_view Text) try {
+  std::vector<std::string> lines;
+  Text = Text.substr(0, Text.find('\0'));
+  std::size_t p = 0;
+  while (p < Text.size()) {
+    const std::size_t end = std::min(Text.find_first_of("\r\n", p), Text.size());
+    lines.emplace_back(Text.substr(p, end - p));
+    p = end;
+    if (p < Text.size() && Text[p] == '\r') ++p;
+    if (p < Text.size() && Text[p] == '\n') ++p;
+  }
+  return lines;
+} catch (...) {
+  VIX->Push("Function TextLines");
+  throw;
+}
+
+// Whether an application's section other than Own names the unit-list file Name.
+bool NamedByAnotherAppli(const std::string& Name, const std::string& Own) try {
+  for (const std::string& section : IniFile->ReadSections())
+    if (!ExtractFilePath(section).empty() && !SameText(section, Own) &&
+        IniFile->ReadString(section, "DataFileName", "") == Name)
+      return true;
+  return false;
+} catch (...) {
+  VIX->Push("Function NamedByAnotherAppli");
+  throw;
+}
+
+}  // namespace
+
+TAppli::TAppli(const std::string& AFileName) try
+    : FileName(AFileName), Creation(NullDate), LastUpdate(NullDate) {
+} catch (...) {
+  VIX->Push("Constructor TAppli.Create");
+  throw;
+}
+
+std::unique_ptr<TAppli> TAppli::CreateNew(const std::string& ProjectFile) try {
+  std::unique_ptr<TAppli> a(new TAppli(ProjectFile));
+  a->Creation = Now();
+  a->LastUpdate = NullDate;
+  a->DataFileName = a->GetDataFileName();
+  a->FindSearchPath();
+  a->FindUnitsFromSources();
+  a->WriteToFile();
+  a->WriteUnitsToFile();
+  return a;
+} catch (...) {
+  VIX->Push("Constructor TAppli.CreateNew");
+  throw;
+}
+
+std::unique_ptr<TAppli> TAppli::CreateFromFile(const std::string& ProjectFile) try {
+  std::unique_ptr<TAppli> a(new TAppli(ProjectFile));
+  a->ReadFromFile();
+  a->ReadUnitsFromFile();
+  return a;
+} catch (...) {
+  VIX->Push("Constructor TAppli.CreateFromFile");
+  throw;
+}
+
+void TAppli::ReadFromFile() try {
+  DataFileName = ExeDir + IniFile->ReadString(FileName, "DataFileName", "");
+  SearchPath = IniFile->ReadString(FileName, "SearchPath", "");
+  Creation = ReadDate(*IniFile, FileName, "Creation", NullDate);
+  LastUpdate = ReadDate(*IniFile, FileName, "LastUpdate", NullDate);
+} catch (...) {
+  VIX->Push("Procedure TAppli.ReadFromFile");
+  throw;
+}
+
+void TAppli::WriteToFile() const try {
+  IniFile->WriteString(FileName, "DataFileName", ExtractFileName(DataFileName));
+  IniFile->WriteString(FileName, "SearchPath", SearchPath);
+  WriteDate(*IniFile, FileName, "Creation", Creation);
+  WriteDate(*IniFile, FileName, "LastUpdate", LastUpdate);
+} catch (...) {
+  VIX->Push("Procedure TAppli.WriteToFile");
+  throw;
+}
+
+std::string TAppli::GetName() const try {
+  return ChangeFileExt(ExtractFileName(FileName), "");
+} catch (...) {
+  VIX->Push("Function TAppli.GetName");
+  throw;
+}
+
+std::string TAppli::GetDataFileName() const try {
+  const std::string name = GetName();
+  std::string candidate = name + ".bul";
+  for (int n = 2; FileExists(ExeDir + candidate) || NamedByAnotherAppli(candidate, FileName); ++n)
+    candidate = name + "_" + IntToStr(n) + ".bul";
+  return ExeDir + candidate;
+} catch (...) {
+  VIX->Push("Function TAppli.GetDataFileName");
+  throw;
+}
+
+void TAppli::WriteUnitsToFile() const try {
+  std::string text;
+  for (const auto& unit : Units) text += unit->GetIniString() + "\r\n";
+  if (!ReplaceFileBytes(DataFileName, text)) throw EFCreateError("Cannot create file \"" + DataFileName + "\"");
+} catch (...) {
+  VIX->Push("Procedure TAppli.WriteUnitsToFile");
+  throw;
+}
+
+void TAppli::ReadUnitsFromFile() try {
+  Units.ClearUnits();
+  if (!FileExists(DataFileName)) return;
+  const std::optional<std::string> text = ReadFileBytes(DataFileName);
+  if (!text) throw EFOpenError("Cannot open file \"" + DataFileName + "\"");
+  for (const std::string& line : TextLines(*text)) Units.Add(TUnit::CreateFromIniString(line));
+  for (const auto& unit : Units)
+    if (!FileExists(unit->FileName)) unit->Status = "Error";
+  for (const auto& unit : Units)
+    if (unit->Status == "New") unit->Status = "Ok";
+} catch (...) {
+  VIX->Push("Procedure TAppli.ReadUnitsFromFile");
+  throw;
+}

@@ -1,0 +1,55 @@
+// A client application, registered by its project file (.dpr): its section
+// of "Corvane.ini", its unit-list file, its search path, its dates and its
+// units, and the discovery of its units along the uses clauses.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "DateTime.h"
+#include "HostPaths.h"
+#include "UnitList.h"
+
+class TAppli {
+ public:
+  // Registers a new application inside a started operation log: discovers
+  // its units, then writes its section and its unit-list file.
+  static std::unique_ptr<TAppli> CreateNew(const std::string& ProjectFile);
+  // Opens a registered application from its section and unit-list file.
+  static std::unique_ptr<TAppli> CreateFromFile(const std::string& ProjectFile);
+
+  // The section named FileName: DataFileName (in ExeDir), SearchPath,
+  // Creation, LastUpdate (NullDate when missing or unreadable).
+  void ReadFromFile();
+  void WriteToFile() const;
+  // The project file's name without folder and extension.
+  std::string GetName() const;
+  // The first free unit-list file: ExeDir + name + ".bul", else name + "_2",
+  // "_3" ... + ".bul". A name is taken when its file exists or another
+  // application's section names it.
+  std::string GetDataFileName() const;
+  // Replaces the unit-list file whole: one line per unit, CR LF after each.
+  void WriteUnitsToFile() const;
+  // The units of the unit-list file (none when it is missing); a missing
+  // source gives "Error", then "New" becomes "Ok".
+  void ReadUnitsFromFile();
+  // SearchPath := [Directories] SearchPath of the project options file (.dof).
+  void FindSearchPath();
+  // The existing source file of a uses-clause entry, or empty.
+  std::string FindSourceFileName(const std::string& Entry) const;
+  // The discovery walk: from the project file, breadth-first along the uses
+  // clauses of every listed unit, logging each file.
+  void FindUnitsFromSources();
+
+  std::string FileName;      // the project file; also the section's name
+  std::string DataFileName;  // the unit-list file, in ExeDir
+  std::string SearchPath;    // folders separated by ";"
+  TDateTime Creation;
+  TDateTime LastUpdate;
+  TUnitList Units;
+
+ private:
+  explicit TAppli(const std::string& AFileName);
+  // While a walk runs: the folders it has listed.
+  mutable TFolderIndex* FFolders = nullptr;
+};

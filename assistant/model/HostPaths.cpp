@@ -1,0 +1,112 @@
+#include "HostPaths.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "Files.h"
+#include "Lumbrick.h"
+#include "SysUtils.h"
+
+namespace fs = std::filesystem;
+
+std::string ToHostPath(std::string_view WindowsPath) try {
+  std::string r(WindowsPath);
+  if (r.size() >= 2 && r[1] == ':' &&
+      ((r[0] >= 'A' && r[0] <= 'Z') || (r[0] >= 'a' && r[0] <= 'z')))
+    r.erase(0, 2);
+  for (char& c : r)
+    if (c == '\\') c = '/';
+  return r;
+} catch (...) {
+  VIX->Push("Function ToHostPath");
+  throw;
+}
+
+std::string ExpandFileName(const std::string& FileName) try {
+  std::error_code ec;
+  fs::path p = fs::absolute(fs::path(FileName), ec);
+  if (ec) p = fs::path(FileName);
+  return p.lexically_normal().string();
+} catch (...) {
+  VIX->Push("Function ExpandFileName");
+  throw;
+}
+
+std::string ExtractRelativePath(const std::string& BaseDir, const std::string& FileName) try {
+  std::string base = BaseDir;
+  while (base.size() > 1 && base.back() == PathDelim) base.pop_back();
+  const fs::path relative =
+      fs::path(FileName).lexically_normal().lexically_relative(fs::path(base).lexically_normal());
+  return relative.empty() ? FileName : relative.string();
+} catch (...) {
+  VIX->Push("Function ExtractRelativePath");
+  throw;
+}
+
+const TFolderIndex::TFolder& TFolderIndex::Read(const std::string& Folder) try {
+  std::unique_ptr<TFolder>& slot = FFolders[Folder];
+  if (slot) return *slot;
+  slot = std::make_unique<TFolder>();
+  std::error_code ec;
+  for (fs::directory_iterator it(Folder.empty() ? fs::path(".") : fs::path(Folder), ec), end;
+       !ec && it != end; it.increment(ec)) {
+    std::error_code typeError;
+    if (!it->is_regular_file(typeError)) continue;
+    std::string name = it->path().filename().string();
+    std::string& first = slot->lower[LowerCase(name)];
+    if (first.empty() || name < first) first = name;
+    slot->exact.emplace(name, name);
+  }
+  return *slot;
+} catch (...) {
+  VIX->Push("Function TFolderIndex.Read");
+  throw;
+}
+
+std::string TFolderIndex::Match(const std::string& Folder, const std::string& Name) try {
+  const TFolder& f = Read(Folder);
+  if (auto it = f.exact.find(Name); it != f.exact.end()) return it->second;
+  if (auto it = f.lower.find(LowerCase(Name)); it != f.lower.end()) return it->second;
+  return {};
+} catch (...) {
+  VIX->Push("Function TFolderIndex.Match");
+  throw;
+}
+
+std::string FindHostFile(const std::string& Path, TFolderIndex* Index) try {
+  const std::string folder = ExtractFilePath(Path);
+  const std::string name = ExtractFileName(Path);
+  if (name.empty()) return {};
+  if (Index) {
+    const std::string found = Index->Match(folder, name);
+    return found.empty() ? std::string() : folder + found;
+  }
+  if (FileExists(Path)) return Path;
+  TFolderIndex once;
+  const std::string found = once.Match(folder, name);
+  return found.empty() ? std::string() : folder + found;
+} catch (...) {
+  VIX->Push("Function FindHostFile");
+  throw;
+}
+
+bool ProgramExists(const std::string& Program) try {
+  if (Program.empty()) return false;
+  if (Program.find(PathDelim) != std::string::npos) return FileExists(Program);
+  const char* path = std::getenv("PATH");
+  std::string_view rest = path ? path : "";
+  while (true) {
+    const std::size_t colon = rest.find(':');
+    const std::string_view dir = rest.substr(0, colon);  // empty: the current directory
+    const std::string candidate = IncludeTrailingPathDelimiter(dir.empty() ? std::string_view(".") : dir) + Program;
+    if (FileExists(candidate) && ::access(candidate.c_str(), X_OK) == 0) return true;
+    if (colon == std::string_view::npos) return false;
+    rest.remove_prefix(colon + 1);
+  }
+} catch (...) {
+  VIX->Push("Function ProgramExists");
+  throw;
+}

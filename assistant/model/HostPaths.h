@@ -1,0 +1,48 @@
+// Where Windows paths meet this host. Client projects are written on Windows:
+// uses-clause paths ("Sub\Unit1.pas") and the search path of the project
+// options file ("C:\Lib;..\Common") name folders with "\" and drives. Here,
+// and nowhere else, they are mapped onto the host: "\" is a folder separator,
+// a drive is ignored ("C:\Lib" names "/Lib"), and a file is found as the
+// Pascal compiler finds it on a case-sensitive file system: by its name as
+// written, else by a case-insensitive match of its name in the same folder.
+// Folder names keep their letter case.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+// "\" becomes "/", a leading drive ("C:") is dropped.
+std::string ToHostPath(std::string_view WindowsPath);
+
+// The absolute form of a path, "." and ".." resolved against the current
+// directory, as the platform's ExpandFileName.
+std::string ExpandFileName(const std::string& FileName);
+// FileName relative to the folder BaseDir ("../Other/Unit1.pas"), as the
+// platform's ExtractRelativePath; both absolute.
+std::string ExtractRelativePath(const std::string& BaseDir, const std::string& FileName);
+
+// The names of the regular files of folders, read once per folder: a walk
+// over a large project looks up many names in few folders.
+class TFolderIndex {
+ public:
+  // The file's name as stored: Name itself, else the one that matches it
+  // ignoring ASCII letter case (the first in byte order); empty when none.
+  std::string Match(const std::string& Folder, const std::string& Name);
+
+ private:
+  struct TFolder {
+    std::unordered_map<std::string, std::string> exact;  // name -> name
+    std::unordered_map<std::string, std::string> lower;  // lower-cased -> first name
+  };
+  const TFolder& Read(const std::string& Folder);
+  std::unordered_map<std::string, std::unique_ptr<TFolder>> FFolders;
+};
+
+// The existing file that Path names (see above), or empty. With an index,
+// folders are read through it.
+std::string FindHostFile(const std::string& Path, TFolderIndex* Index = nullptr);
+
+// Whether a program named by a path, or by a bare name on PATH, exists.
+bool ProgramExists(const std::string& Program);

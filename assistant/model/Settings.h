@@ -1,0 +1,48 @@
+// The settings file "Corvane.ini" in the program folder: sections GUI,
+// Options, System, and one section per registered application named by its
+// project file's full path. Every read and write goes straight to the file;
+// every write replaces the file whole. Encodings: IniValues.h.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "CodeOptions.h"
+#include "IniFile.h"
+
+inline constexpr const char* SettingsFileName = "Corvane.ini";
+
+// The one object on ExeDir + "Corvane.ini", opened by the main window at
+// start-up and freed at exit.
+extern std::unique_ptr<TIniFile> IniFile;
+
+struct TGUIOptions {
+  bool MustNotifyAction = true;
+  bool ConfirmOverwrite = true;
+  bool ShowRelativePath = true;
+  bool ShowGuide = true;
+};
+extern TGUIOptions GUIOptions;
+
+// Keys that the windows read and write themselves, with their defaults.
+inline constexpr int DefaultHeaderWidth02 = 420;  // [GUI] HeaderWidth02
+inline constexpr int DefaultHeaderWidth03 = 135;  // [GUI] HeaderWidth03
+inline constexpr int DefaultHeaderWidth04 = 135;  // [GUI] HeaderWidth04
+inline constexpr int DefaultCodeFontSize = 10;    // [GUI] CodeFontSize
+// [GUI] LastApp: a project file path, empty by default.
+
+// [GUI] Language into the translator's Language, then ShowGuide,
+// MustNotifyAction, ConfirmOverwrite and ShowRelativePath into GUIOptions.
+void ReadGUIOptions();
+// [GUI] Language, ShowGuide (the guide window's visibility now, not the
+// option read at start), MustNotifyAction, ConfirmOverwrite, ShowRelativePath.
+void WriteGUIOptions(bool GuideVisible);
+// [Options] into Options: ExceptLines (1), ReindentAddedCode and
+// ReindentRemovedCode (Yes), QuellumVar ("VIX"), PushParams(1) to (5) (Yes).
+void ReadCodeOptions(TCodeOptions& Options);
+void WriteCodeOptions(const TCodeOptions& Options);
+// BrowserPath from and to [System] Navigator (default: DefaultBrowserPath).
+void ReadExternalPrograms();
+void WriteExternalPrograms();
+// [System] Debug is exactly "Kindle".
+bool ReadDebugMode();

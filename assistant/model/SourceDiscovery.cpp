@@ -1,0 +1,188 @@
+// The discovery of an application's unit sources along the uses clauses.
+#include <unordered_map>
+#include <unordered_set>
+
+#include "Appli.h"
+#include "Files.h"
+#include "FileSearch.h"
+#include "HostPaths.h"
+#include "IniFile.h"
+#include "Lumbrick.h"
+#include "OperationLog.h"
+#include "SourceScanner.h"
+#include "StringHelpers.h"
+#include "SysUtils.h"
+#include "Translator.h"
+
+namespace {
+
+// Lets FindSourceFileName read each folder once while a walk runs.
+class TFolderIndexScope {
+ public:
+  explicit TFolderIndexScope(TFolderIndex*& Slot) : FSlot(Slot) { FSlot = &FIndex; }
+  ~TFolderIndexScope() { FSlot = nullptr; }
+  TFolderIndexScope(const TFolderIndexScope&) = delete;
+  TFolderIndexScope& operator=(const TFolderIndexScope&) = delete;
+
+ private:
+  TFolderIndex*& FSlot;
+  TFolderIndex FIndex;
+};
+
+// A folder of the search path as this host names it, with its trailing "/":
+// an entry without a root is taken relative to the project's folder.
+std::string SearchFolder(const std::string& Entry, const std::string& ProjectDir) try {
+  const std::string folder = ToHostPath(Trim(Entry));
+  if (folder.empty()) return {};
+  return IncludeTrailingPathDelimiter(ExpandFileName(folder.front() == PathDelim ? folder : ProjectDir + folder));
+} catch (...) {
+  VIX->Push("Function SearchFolder");
+  throw;
+}
+
+}  // namespace
+
+void TAppli::FindSearchPath() try {
+  SearchPath.clear();
+  const std::string options = FindHostFile(ChangeFileExt(FileName, ".dof"));
+  if (!options.empty()) SearchPath = TIniFile(options).ReadString("Directories", "SearchPath", "");
+} catch (...) {
+  VIX->Push("Procedure TAppli.FindSearchPath");
+  throw;
+}
+
+// A unit named without folder is looked for in the project's folder first,
+// then in the search-path folders in their order, an entry without a root
+// being relative to the project's folder; the first existing file wins.
+std::string TAppli::FindSourceFileName(const std::string& Entry) const try {
+  std::string entry = ToHostPath(Entry);
+  if (!entry.ends_with(".pas")) entry += ".pas";
+  const std::string projectDir = ExtractFilePath(FileName);
+  const std::string folder = ExtractFilePath(entry);
+  const std::string name = ExtractFileName(entry);
+  if (!folder.empty()) {
+    const std::string dir = folder.front() == PathDelim ? ExtractFilePath(ExpandFileName(entry))
+                                                        : RelativeToAbsolutePath(entry, projectDir);
+    return FindHostFile(dir + name, FFolders);
+  }
+  if (std::string found = FindHostFile(projectDir + name, FFolders); !found.empty()) return found;
+  std::vector<std::string> entries;
+  SplitDelimitedTextIntoStrings(SearchPath, ";", entries);
+  for (const std::string& e : entries) {
+    const std::string dir = SearchFolder(e, projectDir);
+    if (dir.empty()) continue;
+    if (std::string found = FindHostFile(dir + name, FFolders); !found.empty()) return found;
+  }
+  return {};
+} catch (...) {
+  VIX->Push("Function TAppli.FindSourceFileName");
+  throw;
+}
+
+void TAppli::FindUnitsFromSources() try {
+  const TFolderIndexScope folders(FFolders);
+  const std::string projectDir = ExtractFilePath(FileName);
+  auto relative = [&projectDir](const std::string& Path) { return ExtractRelativePath(projectDir, Path); };
+
+  // Units by lower-cased path, as GetUnitIndex compares them, so that a large
+  // project is walked in time proportional to its size.
+  std::unordered_map<std::string, TUnit*> known;
+  for (const auto& unit : Units) known.emplace(LowerCase(unit->FileName), unit.get());
+  std::vector<std::string> refused;                 // paths of this file that cannot be listed
+  std::unordered_set<std::string> refusedReported;  // reported once per walk
+
+  auto addUnit = [&](const std::string& Entry) {
+    try {
+      const std::string path = FindSourceFileName(Entry);
+      if (path.empty()) return;
+      const auto it = known.find(LowerCase(Trim(path)));
+      if (it == known.end()) {
+        if (!IsStorableUnitPath(path)) {
+          if (refusedReported.insert(path).second) refused.push_back(path);
+          return;
+        }
+        TUnit* unit = Units.Add(std::make_unique<TUnit>(path));
+        known.emplace(LowerCase(unit->FileName), unit);
+      } else if (it->second->Status == "Unused") {
+        it->second->Status = "Ok";
+      }
+    } catch (...) {
+      VIX->Push("Procedure AddUnit");
+      throw;
+    }
+  };
+  // Lines for the units the file named that cannot be listed, under its own.
+  auto reportRefused = [&]() {
+    for (const std::string& path : refused) AddMsg("(clRed)" + relative(path) + "\t" + Trt(UnstorablePathText));
+    refused.clear();
+  };
+
+  TSourceScanner scanner(FileName);
+  for (const auto& unit : Units) unit->Status = "Unused";
+
+  const std::string project = relative(FileName);
+  AddMsg(project + "...");
+  DisplayInfo(Trt("Loading File..."));
+  if (!scanner.LoadSourceFile()) {
+    ChangeMsg("(clRed)" + project + "\t" + Trt("Impossible to Read File"));
+  } else {
+    DisplayInfo(Trt("Analyzing Uses Clause..."));
+    const std::vector<std::string> entries = scanner.GetUsesClauseSources(0);
+    for (const std::string& e : entries) addUnit(e);
+    ChangeMsg(project + "\t" + Trt("Units") + " : " + IntToStr(entries.size()));
+    reportRefused();
+  }
+
+  for (int i = 0; i < Units.Count(); ++i) {
+    TUnit* unit = Units.GetUnit(i);
+    const std::string r = relative(unit->FileName);
+    AddMsg(r + "...");
+    DisplayInfo(Trt("Loading File..."));
+    if (!scanner.SetFileName(unit->FileName, true)) {
+      ChangeMsg("(clRed)" + r + "\t" + Trt("Impossible to Read File"));
+      continue;
+    }
+    DisplayInfo(Trt("Analyzing Interface Uses Clause..."));
+    std::vector<std::string> entries = scanner.GetUsesClauseSources(1);
+    if (scanner.ErrorCode == 0) {
+      for (const std::string& e : entries) addUnit(e);
+      std::size_t n = entries.size();
+      ChangeMsg(r + "\t" + Trt("Units") + " : " + IntToStr(n));
+      // A unit whose only uses clause follows "implementation" gives that
+      // clause as its first one too: it is walked and counted once.
+      int usesPos, endPos;
+      scanner.GetUsesClause(1, usesPos, endPos);
+      const int implementation = scanner.FindToken("implementation", LeftDelimiters, 0, RightDelimiters);
+      const bool sameClause = usesPos != -1 && implementation != -1 && usesPos > implementation;
+      DisplayInfo(Trt("Analyzing Implementation Uses Clause..."));
+      if (!sameClause) {
+        entries = scanner.GetUsesClauseSources(2);
+        if (scanner.ErrorCode == 0) {
+          for (const std::string& e : entries) addUnit(e);
+          n += entries.size();
+          ChangeMsg(r + "\t" + Trt("Units") + " : " + IntToStr(n));
+        }
+      }
+    }
+    if (scanner.ErrorCode != 0) {
+      ChangeMsg("(clRed)" + r + "\t" + Trt("Error in Uses Clause"));
+      unit->Status = "Error";
+    }
+    reportRefused();
+  }
+
+  AddBlank();
+  DisplayInfo(Trt("Testing if Source Files Exist..."));
+  int found = 0;
+  for (const auto& unit : Units) {
+    if (FileExists(unit->FileName))
+      ++found;
+    else
+      unit->Status = "Error";
+  }
+  ClearInfo();
+  AddMsg(IntToStr(found) + Trt(" Unit Source Files Found in Application"));
+} catch (...) {
+  VIX->Push("Procedure TAppli.FindUnitsFromSources");
+  throw;
+}

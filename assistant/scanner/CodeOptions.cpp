@@ -1,0 +1,3 @@
+#include "CodeOptions.h"
+
+TCodeOptions CodeOptions;

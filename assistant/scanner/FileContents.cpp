@@ -1,0 +1,27 @@
+#include "FileContents.h"
+
+#include "Dialogs.h"
+#include "Files.h"
+#include "Lumbrick.h"
+
+bool LoadFileContents(const std::string& FileName, std::string& Text) try {
+  std::optional<std::string> bytes = ReadFileBytes(FileName);
+  if (!bytes) return false;
+  Text = std::move(*bytes);
+  return true;
+} catch (...) {
+  VIX->Push("Function LoadFileContents");
+  throw;
+}
+
+bool SaveFileContents(const std::string& FileName, const std::string& Text) try {
+  if (!ReplaceFileBytes(FileName, Text)) {
+    // The error box, then the silent abort that cancels the operation.
+    MessageDlg("Cannot create file \"" + FileName + "\"", TMsgDlgType::mtError, mbOK, 0);
+    Abort();
+  }
+  return true;
+} catch (...) {
+  VIX->Push("Function SaveFileContents");
+  throw;
+}

@@ -1,0 +1,23 @@
+// Progress and cancel as the scanner sees the operation log: the log window
+// implements this and installs itself; tests install their own. Without one,
+// progress texts go nowhere and nothing is ever cancelled.
+#pragma once
+
+#include <string>
+
+class TScanProgress {
+ public:
+  virtual ~TScanProgress() = default;
+  // The second progress line; an empty text clears it. While the log is shown
+  // and its cancel request is set, this raises the silent abort (EAbort).
+  virtual void DisplayInfoPlus(const std::string& Text) = 0;
+  // The cancel request of the running operation.
+  virtual bool Cancelled() const = 0;
+};
+
+// Installs a log (nullptr: none). Returns the previous one.
+TScanProgress* SetScanProgress(TScanProgress* Progress);
+
+// What the scanner calls; both do nothing while no log is installed.
+void DisplayInfoPlus(const std::string& Text);
+bool ScanCancelled();

@@ -1,0 +1,159 @@
+// One Pascal unit source: its text, a parallel status string telling for
+// every character whether it is code, a string literal, a comment or text
+// after the final "end.", the unit's keyword and routine lists, the first
+// structure error found and the routine counts.
+//
+// Positions are 1-based character indexes into Text; -1 means "none". Source
+// texts break lines with CR LF, and the line helpers find line ends by that
+// pair. Every edit inserts or deletes the same range in Text and TextStatus,
+// so Length(TextStatus) = Length(Text) always.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "KeywordInfo.h"
+
+// Characters allowed directly before a token, and directly after one. The
+// right set holds CR but not LF and the left set LF but not CR: a token at a
+// line end is followed by its CR, one at a line start preceded by its LF.
+inline constexpr std::string_view LeftDelimiters = " :;\t\n";
+inline constexpr std::string_view RightDelimiters = " ;(\t\r";
+
+// The status character of a status value: 0 to 5 give "0" to "5", any other
+// value "0".
+char CharTextStatus(int Value);
+
+class TSourceScanner {
+ public:
+  // Sets the file name; the file is not read.
+  explicit TSourceScanner(const std::string& AFileName);
+  ~TSourceScanner();
+  TSourceScanner(const TSourceScanner&) = delete;
+  TSourceScanner& operator=(const TSourceScanner&) = delete;
+
+  // --- Names and files ---------------------------------------------------
+  // A different name clears Loaded and, with Load, reads the file (the
+  // result is then the load's). The current name never reloads: True.
+  bool SetFileName(const std::string& Name, bool Load);
+  // Reads Text byte for byte, builds TextStatus and marks the text after the
+  // final end (error 1 when there is none), clearing the error of the text it
+  // replaces. False when the file cannot be read: nothing changes then.
+  bool LoadSourceFile();
+  // Replaces the file whole with Text; FileState 2. A failed write shows the
+  // error and ends the operation with the silent abort, the file intact.
+  bool SaveSourceFile();
+  std::string GetUnitName() const;  // FileName without its folder
+  void ClearKeyWordList();
+  // Index in Keywords of the i-th routine; -1 for i outside the routines.
+  int RoutineToKeywordIndex(int i) const;
+
+  // --- Status string -----------------------------------------------------
+  // "0" code, "1" string literal with its quotes, "2" brace comment, "3" line
+  // comment without its CR LF, "4" parenthesis-star comment, "5" after the
+  // final end. CR and LF keep their own characters, and so do the characters
+  // of a construct still open at the end of AText.
+  std::string ConvertIntoTextStatus(std::string_view AText) const;
+  void SetTextAfterEndStatus();
+  // -1 outside the text; the digit's value; 0 for CR, LF and an unmarked
+  // quote; -1 for any other unmarked character.
+  int CharStatus(int P) const;
+  // Status 0, or a quote of a string literal.
+  bool CharIsCode(int P) const;
+  // Count characters from From: code kept, everything else as blanks.
+  std::string CopyCode(int From, int Count) const;
+  // The same, keeping string literals too.
+  std::string NoCommentCopy(int From, int Count) const;
+
+  // --- Lines -------------------------------------------------------------
+  // The CR of the next CR LF after P (forward), or of the nearest one whose
+  // LF lies before P (backward); -1 when none.
+  int FindCRLF(int P, bool Forward) const;
+  int GetStartOfLine(int P) const;
+  int GetEndOfLine(int P) const;  // the LF ending P's line, or Length(Text)
+  std::string GetLine(int P) const;
+  int GetLineNum(int P) const;  // 1 + the CR LF pairs before P
+
+  // --- Searches (From itself is never a hit) -----------------------------
+  // The lower-case Sub in any letter case, its first character in code.
+  int PosAfterInCode(std::string_view Sub, int From) const;
+  int FindCharInCodeAfter(char C, int From) const;
+  // The first delimited occurrence of Token (any letter case) whose last
+  // character is code. One pass without backtracking: an occurrence that
+  // overlaps a longer partial match is missed.
+  int FindToken(std::string_view Token, std::string_view Left, int From, std::string_view Right) const;
+  // Token at P is followed by a character of Right (or one that is not code)
+  // and preceded by one of Left (or one that is not code, or the text start);
+  // False when nothing follows it.
+  bool CheckTokenDelimitors(std::string_view Token, std::string_view Left, int P, std::string_view Right) const;
+  bool CheckRightDelimitedToken(std::string_view Token, std::string_view Extra, int P) const;
+  // At or after From: code that is not a blank, TAB, CR or LF.
+  int FindFirstSignificantChar(int From) const;
+  // A delimited Token after TokenPos (set to Start first) whose next
+  // significant character is C, at CharPos: how "end" + "." is found.
+  bool FindRightDelimitedToken(std::string_view Token, char C, int& CharPos, int& TokenPos, int Start) const;
+
+  // --- Errors ------------------------------------------------------------
+  // Records an error unless one is already recorded: the first one stays.
+  void SetErrorMessage(int Code, const std::string& Title, const std::string& AText);
+
+  // --- Uses clauses ------------------------------------------------------
+  // Which 1 or less: the first uses clause; 2 or more: the one after the
+  // implementation keyword. UsesPos -1 when absent; EndPos (its ";") is set
+  // only when the clause is found, -1 with error 3 when no ";" follows.
+  void GetUsesClause(int Which, int& UsesPos, int& EndPos);
+  // The units the clause names, in order (a quoted path as written); clears
+  // ErrorCode first; error 3 at a bad entry, which ends the list.
+  std::vector<std::string> GetUsesClauseSources(int Which);
+  bool IsQuellumUnitInUse();
+  // Adds the library unit to the implementation uses clause, or as a new
+  // clause after the implementation line; FileState 1.
+  void AddQuellumUnitInUse();
+
+  // --- Indentation -------------------------------------------------------
+  // The body indentation of the outermost routine around R.
+  std::string GetRoutineTabulation(const TRoutineInfo* R) const;
+  // The indentation of R's begin line.
+  std::string GetRoutineMargin(const TRoutineInfo* R) const;
+  // T before the first code character of every line from From's to To's.
+  void AdaptBlockAddedTabulation(int From, int To, const std::string& T);
+  // T removed where it stands right before a line's first code character.
+  void AdaptBlockRemovedTabulation(int From, int To, const std::string& T);
+  // P's line holds only blanks, TABs, CR and LF; Start and Len (with CR LF)
+  // are set when P is inside the text.
+  bool IsLineEmpty(int P, int& Start, int& Len) const;
+  void RemoveLineIfEmpty(int P);
+
+  // --- Keyword positions -------------------------------------------------
+  // Adds Delta to the Position of every keyword from FromIndex on.
+  void AdaptNextRoutinesPos(int FromIndex, int Delta);
+  // The outermost routine enclosing R (R itself when not nested).
+  TRoutineInfo* GetLevel1Routine(const TRoutineInfo* R) const;
+
+  // --- Data --------------------------------------------------------------
+  std::string FileName;
+  std::string ErrorTitle;
+  std::string ErrorText;
+  std::string Text;
+  std::string TextStatus;
+  std::vector<std::unique_ptr<TKeywordInfo>> Keywords;  // owned, by Position
+  std::vector<TRoutineInfo*> Routines;                  // those of Keywords
+  bool Loaded = false;
+  int FileState = 0;  // 0 loaded and unchanged, 1 modified, 2 saved
+  int ErrorCode = 0;
+  // Entry k (1 to 4) at index k - 1; -1 until counted.
+  std::array<int, 4> Modifications{-1, -1, -1, -1};      // Added, Updated, Removed, -
+  std::array<int, 4> ActualCodeStatus{-1, -1, -1, -1};   // Missing, Correct,
+  std::array<int, 4> InitialCodeStatus{-1, -1, -1, -1};  // Incorrect, Ignored
+
+ private:
+  int Length() const { return static_cast<int>(Text.size()); }
+  // FindToken that gives up once a candidate would start at or after Limit.
+  int FindTokenBefore(std::string_view Token, std::string_view Left, int From, std::string_view Right,
+                      int Limit) const;
+  // Replaces Count characters at P with S in Text and TextStatus alike.
+  void ReplaceText(int P, int Count, const std::string& S, const std::string& Status);
+};

@@ -1,0 +1,81 @@
+// The translator: the assistant's texts are written in English in the code;
+// in French each is looked up in a dictionary read at start-up from
+// "Dialogs.ini" (number=English text, after a line "[Text]") and
+// "DialogsFr.ini" ([Text] number=French text). Problems of both files go to
+// "Translator.log" beside them.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "IniFile.h"
+#include "StringList.h"
+
+// 1 English; any other value French. Starts in English, so that a text shown
+// before the settings are read needs no dictionary.
+extern int Language;
+
+class TDialogsItem {
+ public:
+  TDialogsItem(int ANum, std::string AText);
+  int Num;
+  std::string Traduction;  // the English text until a French one is read
+};
+
+// English texts in ascending order, compared without regard to letter case;
+// a text equal to one already held replaces that entry's item.
+class TDialogs {
+ public:
+  // Index of the entry that now holds Text.
+  int AddSource(int Num, const std::string& Text);
+  // Index of Text (any letter case), or -1.
+  int FindItemIndex(const std::string& Text) const;
+  int Count() const { return static_cast<int>(FEntries.size()); }
+  // These raise EStringListError for an index outside the list.
+  std::string GetTraduction(int Index) const;
+  void SetTraduction(int Index, const std::string& Text);
+  int GetNumDialog(int Index) const;
+  std::string GetTexte(int Index) const;
+
+ private:
+  struct TEntry {
+    std::string Text;
+    TDialogsItem Item;
+  };
+  void CheckIndex(int Index) const;  // EStringListError outside the list
+  std::vector<TEntry> FEntries;
+};
+
+class TTextTranslator {
+ public:
+  // Loads the dictionary from the files in ADir and writes "Translator.log"
+  // there. Fails when "Dialogs.ini" cannot be read or has no "[Text]" line
+  // (the log is written all the same).
+  explicit TTextTranslator(const std::string& ADir);
+  ~TTextTranslator();
+  TTextTranslator(const TTextTranslator&) = delete;
+  TTextTranslator& operator=(const TTextTranslator&) = delete;
+
+  // The lines of AFileName after its first line that is exactly "[Text]".
+  void LoadIniDialogs(const std::string& AFileName, TStringList& Lines);
+  void LoadDialogs();
+  // The help pages of the current language.
+  std::string GetHelpDir() const;
+  std::string Tr(const std::string& S) const;
+
+  std::unique_ptr<TIniFile> IniDialogs;
+  TDialogs Dialogs;
+  std::string Dir;  // with its trailing "/"
+  std::string DialogsFile;
+  std::string DialogsFrFile;
+};
+
+// The one translator, set by the program at start-up.
+extern TTextTranslator* TextTranslator;
+
+// The text in the current language. English needs no translator; French
+// without one shows the English text.
+std::string Trt(const std::string& S);
+// N in decimal, with "0" put in front while it has at most three characters.
+std::string Int4(int N);

@@ -1,0 +1,134 @@
+// Uses clauses: finding them, listing their units, and adding the library's
+// unit to the implementation clause.
+#include <algorithm>
+
+#include "Files.h"
+#include "Lumbrick.h"
+#include "SourceScanner.h"
+#include "StringHelpers.h"
+#include "SysUtils.h"
+#include "Translator.h"
+
+namespace {
+
+constexpr std::string_view LibraryUnit = "lumbrick";
+
+}  // namespace
+
+void TSourceScanner::GetUsesClause(int Which, int& UsesPos, int& EndPos) try {
+  if (Which >= 2) {
+    UsesPos = FindToken("implementation", LeftDelimiters, 0, RightDelimiters);
+    if (UsesPos != -1) UsesPos = FindToken("uses", LeftDelimiters, UsesPos, RightDelimiters);
+  } else {
+    UsesPos = FindToken("uses", LeftDelimiters, 0, RightDelimiters);
+  }
+  if (UsesPos == -1) return;
+  EndPos = FindCharInCodeAfter(';', UsesPos);
+  if (EndPos == -1) SetErrorMessage(3, Trt("Error in Unit Structure."), Trt("Invalid Uses Clause."));
+} catch (...) {
+  VIX->Push("Procedure TSourceScanner.GetUsesClause");
+  throw;
+}
+
+std::vector<std::string> TSourceScanner::GetUsesClauseSources(int Which) try {
+  std::vector<std::string> list;
+  ErrorCode = 0;
+  int usesPos = -1;
+  int endPos = -1;
+  GetUsesClause(Which, usesPos, endPos);
+  if (usesPos == -1 || ErrorCode != 0) return list;
+
+  int b = usesPos + 4;  // right after "uses"
+  do {
+    // The entry runs to the next comma of the clause, or to its ";". Both
+    // searches stop at the clause's end, so a long unit is not read to its
+    // end once per entry.
+    int c = FindCharInCodeAfter(',', b);
+    if (c == -1 || c >= endPos) c = endPos;
+    const int in = FindTokenBefore("in", LeftDelimiters, b, RightDelimiters, c);
+    bool good = true;
+    std::string entry;
+    if (in != -1) {
+      // Unit in 'path': the path as written.
+      const int q1 = FindCharInCodeAfter('\'', in);
+      const int q2 = q1 == -1 ? -1 : FindCharInCodeAfter('\'', q1);
+      if (q1 != -1 && q2 != -1 && q2 < c)
+        entry = NoCommentCopy(q1 + 1, q2 - q1 - 1);
+      else
+        good = false;
+    } else {
+      entry = Trim(NoCommentCopy(b, c - b + 1));
+      CleanCode(entry);
+      RemoveChars(entry, ",;");
+      entry = Trim(entry);
+    }
+    if (good)
+      list.push_back(entry);
+    else
+      SetErrorMessage(3, Trt("Error in Unit Structure."), Trt("Invalid Uses Clause."));
+    b = c;
+  } while (b < endPos && ErrorCode != 3);
+  return list;
+} catch (...) {
+  VIX->Push("Function TSourceScanner.GetUsesClauseSources");
+  throw;
+}
+
+bool TSourceScanner::IsQuellumUnitInUse() try {
+  // The library's own unit never refers to itself.
+  std::string unit = LowerCase(GetUnitName());
+  const std::size_t dot = unit.find('.');
+  if (dot != std::string::npos) unit.erase(dot);
+  if (unit == LibraryUnit) return true;
+
+  // A comma counts as a left delimiter here: a name written right after one
+  // ("SysUtils,Lumbrick") is in use, and adding it again would not compile.
+  const std::string left = std::string(LeftDelimiters) + ",";
+  const std::string right = std::string(RightDelimiters) + ",";
+  for (int which = 1; which <= 2; ++which) {
+    int usesPos = -1;
+    int endPos = -1;
+    GetUsesClause(which, usesPos, endPos);
+    if (usesPos == -1 || endPos <= usesPos) continue;
+    const int p = FindTokenBefore(LibraryUnit, left, usesPos, right, endPos);
+    if (p > usesPos && p < endPos) return true;
+  }
+  return false;
+} catch (...) {
+  VIX->Push("Function TSourceScanner.IsQuellumUnitInUse");
+  throw;
+}
+
+void TSourceScanner::AddQuellumUnitInUse() try {
+  if (IsQuellumUnitInUse()) return;
+  int usesPos = -1;
+  int endPos = -1;
+  GetUsesClause(2, usesPos, endPos);
+
+  std::string added;
+  int at = -1;
+  if (usesPos != -1 && endPos != -1) {
+    added = ", Lumbrick";  // right before the clause's ";"
+    at = endPos;
+  } else {
+    // A new clause on its own line after the implementation keyword's line,
+    // with an empty line before it.
+    const int implementation = FindToken("implementation", LeftDelimiters, 1, RightDelimiters);
+    if (implementation == -1) return;  // no implementation section to hold it
+    added = "\r\nUses Lumbrick;\r\n";
+    at = GetEndOfLine(implementation) + 1;
+  }
+  std::string status(added);
+  for (char& c : status)
+    if (c != '\r' && c != '\n') c = CharTextStatus(0);
+  ReplaceText(at, 0, added, status);
+
+  // Only the keywords from the insertion point on move.
+  const auto first = std::find_if(Keywords.begin(), Keywords.end(),
+                                  [at](const std::unique_ptr<TKeywordInfo>& k) { return k->Position >= at; });
+  AdaptNextRoutinesPos(static_cast<int>(first - Keywords.begin()), static_cast<int>(added.size()));
+  FileState = 1;
+} catch (...) {
+  VIX->Push("Procedure TSourceScanner.AddQuellumUnitInUse");
+  throw;
+}

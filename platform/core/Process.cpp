@@ -1,0 +1,81 @@
+#include "Process.h"
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <thread>
+
+extern char** environ;
+
+std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
+  std::vector<std::string> words;
+  std::string word;
+  bool inWord = false;
+  bool quoted = false;
+  for (std::size_t i = 0; i < commandLine.size(); ++i) {
+    const char c = commandLine[i];
+    if (quoted) {
+      if (c != '"') {
+        word += c;
+      } else if (i + 1 < commandLine.size() && commandLine[i + 1] == '"') {
+        word += '"';
+        ++i;
+      } else {
+        quoted = false;
+      }
+    } else if (c == ' ' || c == '\t') {
+      if (inWord) words.push_back(std::move(word));
+      word.clear();
+      inWord = false;
+    } else {
+      inWord = true;
+      if (c == '"')
+        quoted = true;
+      else
+        word += c;
+    }
+  }
+  if (inWord) words.push_back(std::move(word));
+  return words;
+}
+
+std::uint32_t StartProcess(const std::string& commandLine) {
+  std::vector<std::string> words = SplitCommandLine(commandLine);
+  if (words.empty() || words[0].empty()) return 0;
+  std::vector<char*> argv;
+  for (std::string& w : words) argv.push_back(w.data());
+  argv.push_back(nullptr);
+
+  // The child inherits no descriptors beyond the standard three and starts
+  // with default signal handling and no blocked signals, whatever this
+  // process has set up for itself.
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addclosefrom_np(&actions, 3);
+  posix_spawnattr_t attr;
+  posix_spawnattr_init(&attr);
+  sigset_t none, defaults;
+  sigemptyset(&none);
+  sigemptyset(&defaults);
+  for (int sig : {SIGPIPE, SIGINT, SIGQUIT, SIGTERM, SIGHUP, SIGCHLD, SIGUSR1, SIGUSR2, SIGALRM})
+    sigaddset(&defaults, sig);
+  posix_spawnattr_setsigmask(&attr, &none);
+  posix_spawnattr_setsigdefault(&attr, &defaults);
+  posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+
+  pid_t pid = 0;
+  const int rc = posix_spawnp(&pid, argv[0], &actions, &attr, argv.data(), environ);
+  posix_spawnattr_destroy(&attr);
+  posix_spawn_file_actions_destroy(&actions);
+  if (rc != 0) return 0;
+
+  // Reaped in the background so the caller never waits and no zombie stays.
+  std::thread([pid] {
+    while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+    }
+  }).detach();
+  return static_cast<std::uint32_t>(pid);
+}

@@ -1,0 +1,51 @@
+#include "GuiApplication.h"
+
+#include <QApplication>
+
+#include "AccessViolation.h"
+#include "Form.h"
+
+// Handlers run guarded (Guard.h); this catches only what escaped one, such as
+// an event override that forgot its guard, before Qt's own frames are left.
+class TGuiApplication::QtApp final : public QApplication {
+ public:
+  QtApp(int& argc, char** argv) : QApplication(argc, argv) {}
+
+  bool notify(QObject* receiver, QEvent* event) override {
+    try {
+      return QApplication::notify(receiver, event);
+    } catch (...) {
+      RunGuarded(dynamic_cast<TObject*>(receiver), [] { throw; });
+      return false;
+    }
+  }
+};
+
+TGuiApplication::TGuiApplication(int& argc, char** argv)
+    : app_(std::make_unique<QtApp>(argc, argv)),
+      previous_dialogs_(SetDialogHost(&dialogs_)),
+      previous_screen_(Screen) {
+  Screen = &screen_;
+  InstallAccessViolationHandler();
+}
+
+TGuiApplication::~TGuiApplication() {
+  Screen = previous_screen_;
+  SetDialogHost(previous_dialogs_);
+}
+
+bool TGuiApplication::Active() const {
+  return QGuiApplication::applicationState() == Qt::ApplicationActive ||
+         QApplication::activeWindow() != nullptr;
+}
+
+bool TGuiApplication::IsRightToLeft() const { return QGuiApplication::isRightToLeft(); }
+
+std::string TGuiApplication::CurrentHelpFile() const {
+  const TForm* form = TGuiScreen::ActiveTForm();
+  return form && !form->HelpFile.empty() ? form->HelpFile : HelpFile;
+}
+
+void TGuiApplication::ProcessMessages() { QCoreApplication::processEvents(); }
+
+int TGuiApplication::Run() { return QApplication::exec(); }

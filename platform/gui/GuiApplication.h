@@ -1,0 +1,35 @@
+// The application object of a windowed program: TApplication over a
+// QApplication. For its lifetime it provides the real dialogs and the screen,
+// and turns bad pointer accesses into EAccessViolation.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "Application.h"
+#include "GuiScreen.h"
+#include "QtDialogHost.h"
+
+class QApplication;
+
+class TGuiApplication : public TApplication {
+ public:
+  TGuiApplication(int& argc, char** argv);
+  ~TGuiApplication() override;
+
+  bool Active() const override;
+  bool IsRightToLeft() const override;
+  // The active form's help file when it has one, else HelpFile.
+  std::string CurrentHelpFile() const override;
+  void ProcessMessages() override;
+  // Runs the event loop until the program quits; returns its exit code.
+  int Run();
+
+ private:
+  class QtApp;
+  std::unique_ptr<QtApp> app_;
+  QtDialogHost dialogs_;
+  TGuiScreen screen_;
+  DialogHost* previous_dialogs_;
+  TScreen* previous_screen_;
+};

@@ -1,0 +1,205 @@
+// Applications: their settings section, unit-list file and search path, and
+// the list of registered applications.
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "AppliList.h"
+#include "CommonGlobals.h"
+#include "ModelFixture.h"
+#include "Settings.h"
+
+namespace {
+
+class AppliTest : public ModelTest {
+ protected:
+  // A registered project: its section and unit list written as the program writes them.
+  std::string Register(const std::string& Folder, const std::string& Name, const std::string& DataFile,
+                       const std::string& UnitLines) {
+    const std::string project = Write(Folder + Name + ".dpr", ProgramSource(Name, {}));
+    IniFile->WriteString(project, "DataFileName", DataFile);
+    IniFile->WriteString(project, "SearchPath", "");
+    IniFile->WriteString(project, "Creation", "6/1/2006 9:00:00 AM");
+    IniFile->WriteString(project, "LastUpdate", "1/1/2000 12:00:01 AM");
+    Write("prog/" + DataFile, UnitLines);
+    return project;
+  }
+};
+
+TEST_F(AppliTest, NameAndUnitListFileComeFromTheProjectFile) {
+  Write("My.Projects/App.dpr", ProgramSource("App", {}));
+  auto a = TAppli::CreateFromFile(Path("My.Projects/App.dpr"));
+  EXPECT_EQ(a->GetName(), "App");
+  EXPECT_EQ(a->GetDataFileName(), ExeDir + "App.bul");
+  Write("prog/App.bul", "");
+  EXPECT_EQ(a->GetDataFileName(), ExeDir + "App_2.bul");
+  Write("prog/App_2.bul", "");
+  EXPECT_EQ(a->GetDataFileName(), ExeDir + "App_3.bul");
+}
+
+TEST_F(AppliTest, ANameAnotherApplicationHoldsIsTakenEvenWithoutItsFile) {
+  Register("one/", "Project1", "Project1.bul", "");
+  std::filesystem::remove(ExeDir + "Project1.bul");
+  Write("two/Project1.dpr", ProgramSource("Project1", {}));
+  auto a = TAppli::CreateFromFile(Path("two/Project1.dpr"));
+  EXPECT_EQ(a->GetDataFileName(), ExeDir + "Project1_2.bul");
+  // Its own section does not hold a name against it.
+  auto again = TAppli::CreateFromFile(Path("one/Project1.dpr"));
+  EXPECT_EQ(again->GetDataFileName(), ExeDir + "Project1.bul");
+}
+
+TEST_F(AppliTest, TheSectionIsWrittenAndReadBack) {
+  Write("proj/P.dpr", ProgramSource("P", {}));
+  auto a = TAppli::CreateFromFile(Path("proj/P.dpr"));
+  a->DataFileName = ExeDir + "P.bul";
+  a->SearchPath = "C:\\Lib;..\\Common";
+  a->Creation = EncodeDate(2006, 6, 15) + EncodeTime(14, 30, 45, 0);
+  a->LastUpdate = NullDate;
+  a->WriteToFile();
+  EXPECT_EQ(Settings(), "[" + Path("proj/P.dpr") +
+                            "]\r\nDataFileName=P.bul\r\nSearchPath=C:\\Lib;..\\Common\r\n"
+                            "Creation=6/15/2006 2:30:45 PM\r\nLastUpdate=1/1/2000 12:00:01 AM\r\n");
+  auto b = TAppli::CreateFromFile(Path("proj/P.dpr"));
+  EXPECT_EQ(b->FileName, Path("proj/P.dpr"));
+  EXPECT_EQ(b->DataFileName, ExeDir + "P.bul");
+  EXPECT_EQ(b->SearchPath, "C:\\Lib;..\\Common");
+  EXPECT_EQ(b->Creation, a->Creation);
+  EXPECT_EQ(b->LastUpdate, NullDate);
+}
+
+TEST_F(AppliTest, AMissingSectionOrAnUnreadableDateReadsAsDefaults) {
+  Write("proj/P.dpr", ProgramSource("P", {}));
+  IniFile->WriteString(Path("proj/P.dpr"), "Creation", "sometime");
+  auto a = TAppli::CreateFromFile(Path("proj/P.dpr"));
+  EXPECT_EQ(a->DataFileName, ExeDir);
+  EXPECT_EQ(a->SearchPath, "");
+  EXPECT_EQ(a->Creation, NullDate);
+  EXPECT_EQ(a->LastUpdate, NullDate);
+  EXPECT_EQ(a->Units.Count(), 0);
+}
+
+TEST_F(AppliTest, TheUnitListFileHoldsOneLinePerUnitWithCrLf) {
+  Write("proj/P.dpr", ProgramSource("P", {}));
+  auto a = TAppli::CreateFromFile(Path("proj/P.dpr"));
+  a->DataFileName = ExeDir + "P.bul";
+  a->Units.Add(std::make_unique<TUnit>("/Proj/Unit1.pas"));
+  TUnit* second = a->Units.Add(std::make_unique<TUnit>("/Proj/Sub/Unit2.pas"));
+  second->Included = false;
+  second->Status = "Error";
+  second->LastUpdate = EncodeDate(2006, 6, 15) + EncodeTime(14, 30, 45, 0);
+  a->WriteUnitsToFile();
+  EXPECT_EQ(Read("prog/P.bul"),
+            "/Proj/Unit1.pas;True;1/1/2000 12:00:01 AM;New\r\n"
+            "/Proj/Sub/Unit2.pas;False;6/15/2006 2:30:45 PM;Error\r\n");
+  a->Units.ClearUnits();
+  a->WriteUnitsToFile();
+  EXPECT_EQ(Read("prog/P.bul"), "");
+}
+
+TEST_F(AppliTest, TheUnitListFileIsReplacedWhole) {
+  Write("proj/P.dpr", ProgramSource("P", {}));
+  auto a = TAppli::CreateFromFile(Path("proj/P.dpr"));
+  a->DataFileName = Write("prog/P.bul", "old\r\n");
+  ASSERT_EQ(::link(a->DataFileName.c_str(), (ExeDir + "old.bul").c_str()), 0);
+  a->Units.Add(std::make_unique<TUnit>("/Proj/Unit1.pas"));
+  a->WriteUnitsToFile();
+  EXPECT_EQ(Read("prog/old.bul"), "old\r\n");
+  EXPECT_EQ(Read("prog/P.bul"), "/Proj/Unit1.pas;True;1/1/2000 12:00:01 AM;New\r\n");
+}
+
+TEST_F(AppliTest, AUnitListThatCannotBeWrittenIsAFailure) {
+  Write("proj/P.dpr", ProgramSource("P", {}));
+  auto a = TAppli::CreateFromFile(Path("proj/P.dpr"));
+  a->DataFileName = ExeDir + "P.bul";
+  std::filesystem::create_directories(a->DataFileName);
+  EXPECT_THROW(a->WriteUnitsToFile(), EFCreateError);
+}
+
+TEST_F(AppliTest, OpeningReadsTheUnitsAndSettlesTheirStatus) {
+  const std::string u1 = Write("proj/Unit1.pas", "unit Unit1;");
+  const std::string u2 = Write("proj/Unit2.pas", "unit Unit2;");
+  const std::string project =
+      Register("proj/", "P", "P.bul",
+               u1 + ";True;1/1/2000 12:00:01 AM;New\r\n" + u2 + ";False;6/15/2006 2:30:45 PM;Unused\r\n" +
+                   Path("proj/Gone.pas") + ";True;1/1/2000 12:00:01 AM;New\r\n" + u1 + "x;True;1/1/2000;Ok");
+  auto a = TAppli::CreateFromFile(project);
+  ASSERT_EQ(a->Units.Count(), 4);
+  EXPECT_EQ(a->Creation, EncodeDate(2006, 6, 1) + EncodeTime(9, 0, 0, 0));
+  EXPECT_EQ(a->Units.GetUnit(0)->Status, "Ok");
+  EXPECT_EQ(a->Units.GetUnit(1)->Status, "Unused");
+  EXPECT_FALSE(a->Units.GetUnit(1)->Included);
+  EXPECT_EQ(a->Units.GetUnit(2)->Status, "Error");
+  EXPECT_EQ(a->Units.GetUnit(3)->Status, "Error");
+}
+
+TEST_F(AppliTest, AMalformedLineStopsTheOpening) {
+  const std::string u1 = Write("proj/Unit1.pas", "unit Unit1;");
+  const std::string project =
+      Register("proj/", "P", "P.bul", u1 + ";True;1/1/2000 12:00:01 AM;Ok\r\n\r\n" + u1 + ";True;1/1/2000;Ok\r\n");
+  try {
+    TAppli::CreateFromFile(project);
+    FAIL() << "opened";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message(), "\r\nInvalid File Definition in INI File.");
+  }
+  EXPECT_EQ(lib->StackList().back(), "Constructor TAppli.CreateFromFile");
+}
+
+TEST_F(AppliTest, TheSearchPathComesFromTheOptionsFile) {
+  Write("My.Projects/App.dpr", ProgramSource("App", {}));
+  Write("My.Projects/App.dof", "[Compiler]\r\nA=1\r\n[Directories]\r\nOutputDir=\r\nSearchPath=C:\\Lib;..\\Common\r\n");
+  auto a = TAppli::CreateFromFile(Path("My.Projects/App.dpr"));
+  a->SearchPath = "old";
+  a->FindSearchPath();
+  EXPECT_EQ(a->SearchPath, "C:\\Lib;..\\Common");
+  std::filesystem::remove(Path("My.Projects/App.dof"));
+  a->FindSearchPath();
+  EXPECT_EQ(a->SearchPath, "");
+  Write("My.Projects/APP.DOF", "[Directories]\r\nSearchPath=Units\r\n");
+  a->FindSearchPath();
+  EXPECT_EQ(a->SearchPath, "Units");
+}
+
+TEST_F(AppliTest, TheListHoldsTheSectionsNamedByPaths) {
+  const std::string p1 = Register("one/", "P1", "P1.bul", "");
+  const std::string p2 = Register("two/", "P2", "P2.bul", "");
+  IniFile->WriteString("Notes", "Text", "not an application");
+  IniFile->WriteString("GUI", "Language", "1");
+  TAppliList list;
+  list.ReadFromFile();
+  ASSERT_EQ(list.Count(), 2);
+  EXPECT_EQ(list.GetAppli(0)->FileName, p1);
+  EXPECT_EQ(list.GetAppli(1)->FileName, p2);
+  EXPECT_EQ(list.GetAppli(2), nullptr);
+  EXPECT_EQ(list.GetAppli(-1), nullptr);
+}
+
+TEST_F(AppliTest, RemovingErasesTheSectionAndTheUnitListButNotTheProject) {
+  const std::string p1 = Register("one/", "P1", "P1.bul", "");
+  const std::string p2 = Register("two/", "P2", "P2.bul", "");
+  TAppliList list;
+  list.ReadFromFile();
+  list.RemoveAppli(5);
+  EXPECT_EQ(list.Count(), 2);
+  list.RemoveAppli(0);
+  ASSERT_EQ(list.Count(), 1);
+  EXPECT_EQ(list.GetAppli(0)->FileName, p2);
+  EXPECT_FALSE(IniFile->SectionExists(p1));
+  EXPECT_FALSE(std::filesystem::exists(ExeDir + "P1.bul"));
+  EXPECT_TRUE(std::filesystem::exists(p1));
+  // A unit list deleted already: only the section goes.
+  std::filesystem::remove(ExeDir + "P2.bul");
+  list.RemoveAppli(0);
+  EXPECT_EQ(list.Count(), 0);
+  EXPECT_FALSE(IniFile->SectionExists(p2));
+}
+
+TEST_F(AppliTest, CheckAppliAbortsSilentlyWithoutACurrentApplication) {
+  EXPECT_THROW(CheckAppli(), EAbort);
+  EXPECT_TRUE(dialogs.Shown().empty());
+  Write("proj/P.dpr", ProgramSource("P", {}));
+  CurrentAppli = TAppli::CreateFromFile(Path("proj/P.dpr"));
+  EXPECT_NO_THROW(CheckAppli());
+}
+
+}  // namespace

@@ -1,0 +1,208 @@
+// The discovery walk on projects written by the tests, with its log lines.
+#include <filesystem>
+
+#include "AppliList.h"
+#include "CommonGlobals.h"
+#include "ModelFixture.h"
+#include "Settings.h"
+
+namespace {
+
+class DiscoveryTest : public ModelTest {
+ protected:
+  // A unit source in the project folder (Folder may hold sub-folders).
+  std::string Unit(const std::string& File, const std::vector<std::string>& InterfaceUses,
+                   const std::vector<std::string>& ImplementationUses = {}) {
+    const std::string name = File.substr(File.rfind('/') + 1, File.rfind('.') - File.rfind('/') - 1);
+    return Write("proj/" + File, UnitSource(name, InterfaceUses, ImplementationUses));
+  }
+  std::string Project(const std::vector<std::string>& Uses) { return Write("proj/P.dpr", ProgramSource("P", Uses)); }
+  // Units as "relative path:status" in list order.
+  std::vector<std::string> Units(const TAppli& A) const {
+    std::vector<std::string> r;
+    for (const auto& unit : A.Units) r.push_back(unit->FileName.substr(Path("proj/").size()) + ":" + unit->Status);
+    return r;
+  }
+  using Lines = std::vector<std::string>;
+};
+
+TEST_F(DiscoveryTest, TheWalkFollowsTheUsesClausesBreadthFirst) {
+  Unit("Unit1.pas", {"Unit2"});
+  Unit("Unit2.pas", {});
+  auto a = TAppli::CreateNew(Project({"Unit1", "Unit2"}));
+  EXPECT_EQ(log.lines, (Lines{"P.dpr\tUnits : 2", "Unit1.pas\tUnits : 1", "Unit2.pas\tUnits : 0", "",
+                              "2 Unit Source Files Found in Application"}));
+  EXPECT_EQ(Units(*a), (Lines{"Unit1.pas:New", "Unit2.pas:New"}));
+  EXPECT_EQ(log.infos, (Lines{"Loading File...", "Analyzing Uses Clause...", "Loading File...",
+                              "Analyzing Interface Uses Clause...", "Analyzing Implementation Uses Clause...",
+                              "Loading File...", "Analyzing Interface Uses Clause...",
+                              "Analyzing Implementation Uses Clause...", "Testing if Source Files Exist...", ""}));
+}
+
+TEST_F(DiscoveryTest, RegisteringWritesTheSectionAndTheUnitList) {
+  Unit("Unit1.pas", {});
+  const std::string project = Project({"Unit1"});
+  auto a = TAppli::CreateNew(project);
+  EXPECT_EQ(a->DataFileName, ExeDir + "P.bul");
+  EXPECT_EQ(a->Creation, Now());
+  EXPECT_EQ(a->LastUpdate, NullDate);
+  EXPECT_EQ(Read("prog/P.bul"), Path("proj/Unit1.pas") + ";True;1/1/2000 12:00:01 AM;New\r\n");
+  EXPECT_EQ(Settings(), "[" + project +
+                            "]\r\nDataFileName=P.bul\r\nSearchPath=\r\nCreation=6/15/2006 2:30:45 PM\r\n"
+                            "LastUpdate=1/1/2000 12:00:01 AM\r\n");
+  // Reopened, the new unit is Ok.
+  auto b = TAppli::CreateFromFile(project);
+  EXPECT_EQ(Units(*b), (Lines{"Unit1.pas:Ok"}));
+}
+
+TEST_F(DiscoveryTest, PathsAfterInAreTakenFromTheProjectFolderWhateverTheCurrentDirectory) {
+  Unit("Sub/Unit1.pas", {"Log"});
+  Unit("Log.pas", {});
+  Unit("Sub/Other.pas", {});
+  std::filesystem::current_path("/");
+  auto a = TAppli::CreateNew(Project({"Forms", "Unit1 in 'Sub\\Unit1.pas'", "Other in 'Sub\\..\\Sub\\Other.pas'"}));
+  EXPECT_EQ(Units(*a), (Lines{"Sub/Unit1.pas:New", "Sub/Other.pas:New", "Log.pas:New"}));
+  EXPECT_EQ(log.lines, (Lines{"P.dpr\tUnits : 3", "Sub/Unit1.pas\tUnits : 1", "Sub/Other.pas\tUnits : 0",
+                              "Log.pas\tUnits : 0", "", "3 Unit Source Files Found in Application"}));
+}
+
+TEST_F(DiscoveryTest, AnExtensionOtherThanLowerCasePasIsExtendedAndNotFound) {
+  Unit("Unit1.PAS", {});
+  auto a = TAppli::CreateNew(Project({"Unit1 in 'Unit1.PAS'"}));
+  EXPECT_EQ(a->Units.Count(), 0);
+  EXPECT_EQ(a->FindSourceFileName("Unit1.PAS"), "");
+  EXPECT_EQ(a->FindSourceFileName("unit1"), Path("proj/Unit1.PAS"));
+}
+
+TEST_F(DiscoveryTest, ANameIsFoundIgnoringCaseInItsFolderAsTheCompilerFindsIt) {
+  Unit("unit1.pas", {});
+  Unit("Sub/MAIN.pas", {});
+  auto a = TAppli::CreateNew(Project({"Unit1", "Main in 'sub\\main.pas'", "Main2 in 'Sub\\main.pas'"}));
+  EXPECT_EQ(Units(*a), (Lines{"unit1.pas:New", "Sub/MAIN.pas:New"}));
+}
+
+TEST_F(DiscoveryTest, TheSearchPathOfTheOptionsFileUsesWindowsSeparatorsAndDrives) {
+  Write("Common/A.pas", UnitSource("A", {}, {}));
+  Unit("Units/B.pas", {});
+  Write("abs/C.pas", UnitSource("C", {}, {}));
+  Unit("D.pas", {});
+  Write("Common/D.pas", UnitSource("D", {}, {}));  // the project's folder comes first
+  Write("Common/E.PAS", UnitSource("E", {}, {}));
+  std::string windowsAbs = "C:" + Path("abs");
+  for (char& c : windowsAbs)
+    if (c == '/') c = '\\';
+  Write("proj/P.dof", "[Directories]\r\nSearchPath=$(DELPHI)\\Lib;..\\Common;;Units ;" + windowsAbs + "\r\n");
+  auto a = TAppli::CreateNew(Project({"A", "B", "C", "D", "e", "SysUtils"}));
+  EXPECT_EQ(a->SearchPath, "$(DELPHI)\\Lib;..\\Common;;Units ;" + windowsAbs);
+  std::vector<std::string> found;
+  for (const auto& unit : a->Units) found.push_back(unit->FileName);
+  EXPECT_EQ(found, (Lines{Path("Common/A.pas"), Path("proj/Units/B.pas"), Path("abs/C.pas"), Path("proj/D.pas"),
+                          Path("Common/E.PAS")}));
+  EXPECT_EQ(log.lines, (Lines{"P.dpr\tUnits : 6", "../Common/A.pas\tUnits : 0", "Units/B.pas\tUnits : 0",
+                              "../abs/C.pas\tUnits : 0", "D.pas\tUnits : 0", "../Common/E.PAS\tUnits : 0", "",
+                              "5 Unit Source Files Found in Application"}));
+}
+
+TEST_F(DiscoveryTest, AUnitReachedTwiceOrInACycleIsListedAndWalkedOnce) {
+  Unit("U1.pas", {"U2", "U3"});
+  Unit("U2.pas", {"U3", "U1"});
+  Unit("U3.pas", {}, {"U1", "u2"});
+  auto a = TAppli::CreateNew(Project({"U1", "U3"}));
+  EXPECT_EQ(Units(*a), (Lines{"U1.pas:New", "U3.pas:New", "U2.pas:New"}));
+  EXPECT_EQ(log.lines, (Lines{"P.dpr\tUnits : 2", "U1.pas\tUnits : 2", "U3.pas\tUnits : 2", "U2.pas\tUnits : 2",
+                              "", "3 Unit Source Files Found in Application"}));
+}
+
+TEST_F(DiscoveryTest, AnImplementationClauseAloneIsCountedOnce) {
+  Unit("U1.pas", {}, {"U2", "Forms"});
+  Unit("U2.pas", {"SysUtils"}, {"Classes"});
+  TAppli::CreateNew(Project({"U1"}));
+  EXPECT_EQ(log.lines, (Lines{"P.dpr\tUnits : 1", "U1.pas\tUnits : 2", "U2.pas\tUnits : 2", "",
+                              "2 Unit Source Files Found in Application"}));
+}
+
+TEST_F(DiscoveryTest, ARefreshSettlesReachedUnreachedAndDeletedUnits) {
+  Unit("U1.pas", {"U2"});
+  Unit("U2.pas", {});
+  Unit("U3.pas", {});
+  auto a = TAppli::CreateNew(Project({"U1", "U3"}));
+  ASSERT_EQ(Units(*a), (Lines{"U1.pas:New", "U3.pas:New", "U2.pas:New"}));
+  Project({"U1"});  // U3 no longer used
+  std::filesystem::remove(Path("proj/U2.pas"));
+  log.lines.clear();
+  a->FindUnitsFromSources();
+  EXPECT_EQ(Units(*a), (Lines{"U1.pas:Ok", "U3.pas:Unused", "U2.pas:Error"}));
+  EXPECT_EQ(log.lines, (Lines{"P.dpr\tUnits : 1", "U1.pas\tUnits : 1", "U3.pas\tUnits : 0",
+                              "(clRed)U2.pas\tImpossible to Read File", "",
+                              "2 Unit Source Files Found in Application"}));
+}
+
+TEST_F(DiscoveryTest, ARefreshWalksUnitsAddedByHand) {
+  Unit("U1.pas", {});
+  Unit("Extra.pas", {"Helper"});
+  Unit("Helper.pas", {});
+  auto a = TAppli::CreateNew(Project({"U1"}));
+  a->Units.Add(std::make_unique<TUnit>(Path("proj/Extra.pas")));
+  a->WriteUnitsToFile();
+  const std::string stored = Read("prog/P.bul");
+  log.lines.clear();
+  a->FindUnitsFromSources();
+  EXPECT_EQ(Units(*a), (Lines{"U1.pas:Ok", "Extra.pas:Unused", "Helper.pas:New"}));
+  EXPECT_EQ(Read("prog/P.bul"), stored);  // the walk itself writes nothing
+}
+
+TEST_F(DiscoveryTest, UnreadableFilesAndBadUsesClausesAreRedLines) {
+  Write("proj/Bad.pas", "unit Bad;\r\ninterface\r\nuses A, B in Sub\\B.pas;\r\nimplementation\r\nend.\r\n");
+  Write("proj/Open.pas", "unit Open;\r\ninterface\r\nuses A\r\nimplementation\r\nend.\r\n");
+  Write("proj/Late.pas", "unit Late;\r\ninterface\r\nuses Good;\r\nimplementation\r\nuses X in Y;\r\nend.\r\n");
+  Unit("Good.pas", {});
+  auto a = TAppli::CreateFromFile(Path("proj/P.dpr"));
+  for (const char* name : {"Bad.pas", "Open.pas", "Late.pas"})
+    a->Units.Add(std::make_unique<TUnit>(Path("proj/") + name));
+  a->FindUnitsFromSources();
+  EXPECT_EQ(log.lines, (Lines{"(clRed)P.dpr\tImpossible to Read File", "(clRed)Bad.pas\tError in Uses Clause",
+                              "(clRed)Open.pas\tError in Uses Clause", "(clRed)Late.pas\tError in Uses Clause",
+                              "Good.pas\tUnits : 0", "", "4 Unit Source Files Found in Application"}));
+  EXPECT_EQ(Units(*a), (Lines{"Bad.pas:Error", "Open.pas:Error", "Late.pas:Error", "Good.pas:New"}));
+}
+
+TEST_F(DiscoveryTest, AUnitWhosePathHoldsASemicolonIsReportedAndNotListed) {
+  Unit("a;b/X.pas", {});
+  Unit("Y.pas", {"X in 'a;b\\X.pas'"});
+  auto a = TAppli::CreateNew(Project({"X in 'a;b\\X.pas'", "Y"}));
+  EXPECT_EQ(Units(*a), (Lines{"Y.pas:New"}));
+  EXPECT_EQ(log.lines, (Lines{"P.dpr\tUnits : 2",
+                              "(clRed)a;b/X.pas\tCannot be Listed : its Path Holds \";\" or a Line Break",
+                              "Y.pas\tUnits : 1", "", "1 Unit Source Files Found in Application"}));
+  // The unit list stays readable.
+  EXPECT_EQ(Units(*TAppli::CreateFromFile(Path("proj/P.dpr"))), (Lines{"Y.pas:Ok"}));
+}
+
+TEST_F(DiscoveryTest, CancelStopsTheWalkWhereItIsAndWritesNothing) {
+  Unit("U1.pas", {"U2"});
+  Unit("U2.pas", {});
+  log.cancelAfter = 3;  // during the first unit
+  EXPECT_THROW(TAppli::CreateNew(Project({"U1"})), EAbort);
+  EXPECT_EQ(log.lines, (Lines{"P.dpr\tUnits : 1", "U1.pas..."}));
+  EXPECT_FALSE(std::filesystem::exists(ExeDir + "P.bul"));
+  EXPECT_FALSE(std::filesystem::exists(ExeDir + "Corvane.ini"));
+}
+
+TEST_F(DiscoveryTest, ARefreshCancelledKeepsTheStatusesReached) {
+  Unit("U1.pas", {"U2"});
+  Unit("U2.pas", {});
+  auto a = TAppli::CreateNew(Project({"U1"}));
+  log.infos.clear();
+  log.cancelAfter = 3;
+  EXPECT_THROW(a->FindUnitsFromSources(), EAbort);
+  EXPECT_EQ(Units(*a), (Lines{"U1.pas:Ok", "U2.pas:Unused"}));
+}
+
+TEST_F(DiscoveryTest, AnEmptyClauseGivesOneEntryAndNoUnit) {
+  Write("proj/P.dpr", "program P;\r\n\r\nuses ;\r\n\r\nbegin\r\nend.\r\n");
+  auto a = TAppli::CreateNew(Path("proj/P.dpr"));
+  EXPECT_EQ(log.lines.front(), "P.dpr\tUnits : 1");
+  EXPECT_EQ(a->Units.Count(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,190 @@
+// The scanner's file side: creation, names, loading and saving byte for byte,
+// failures that lose nothing, and the names its protective blocks push.
+#include <gmock/gmock.h>
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include "ScannerFixture.h"
+#include "ScriptedDialogs.h"
+#include "Translator.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+
+// Every byte value, NUL and those above 127 included, around a small unit.
+std::string AllBytes() {
+  std::string s = "unit U;\r\ninterface\r\nimplementation\r\n{";
+  for (int c = 0; c < 256; ++c)
+    if (c != '}') s += static_cast<char>(c);
+  return s + "}\r\nend.\r\n\x1a";
+}
+
+TEST_F(ScannerTest, CreatedState) {
+  TSourceScanner s(dir.File("Unit1.pas"));
+  EXPECT_EQ(s.FileName, dir.File("Unit1.pas"));
+  EXPECT_EQ(s.GetUnitName(), "Unit1.pas");
+  EXPECT_FALSE(s.Loaded);
+  EXPECT_EQ(s.FileState, 0);
+  EXPECT_EQ(s.ErrorCode, 0);
+  EXPECT_TRUE(s.Text.empty() && s.TextStatus.empty());
+  EXPECT_TRUE(s.Keywords.empty() && s.Routines.empty());
+  for (const auto* counts : {&s.Modifications, &s.ActualCodeStatus, &s.InitialCodeStatus})
+    EXPECT_THAT(*counts, ElementsAre(-1, -1, -1, -1));
+}
+
+TEST_F(ScannerTest, LoadsAndSavesByteForByte) {
+  const std::string bytes = AllBytes();
+  TSourceScanner& s = Load(bytes);
+  EXPECT_EQ(s.Text, bytes);
+  EXPECT_EQ(s.TextStatus.size(), bytes.size());
+  EXPECT_TRUE(s.Loaded);
+  EXPECT_EQ(s.FileState, 0);
+  EXPECT_EQ(s.ErrorCode, 0);
+  EXPECT_EQ(s.CharStatus(static_cast<int>(bytes.size())), 5);  // the EOF byte after the final end
+
+  s.Text.insert(0, "{x}");
+  s.TextStatus.insert(0, "222");
+  ASSERT_TRUE(s.SaveSourceFile());
+  EXPECT_EQ(s.FileState, 2);
+  EXPECT_EQ(dir.Read("Unit1.pas"), "{x}" + bytes);
+}
+
+TEST_F(ScannerTest, SavesAGoldenUnitAfterAnEdit) {
+  TSourceScanner& s = Load("unit U;\r\ninterface\r\nimplementation\r\nprocedure P;\r\nbegin\r\nend;\r\nend.");
+  s.AddQuellumUnitInUse();
+  s.SaveSourceFile();
+  EXPECT_EQ(dir.Read("Unit1.pas"),
+            "unit U;\r\ninterface\r\nimplementation\r\n\r\nUses Lumbrick;\r\nprocedure P;\r\nbegin\r\nend;\r\nend.");
+}
+
+TEST_F(ScannerTest, AFileThatCannotBeReadLosesNothing) {
+  TSourceScanner& s = Load("unit U;\r\nend.");
+  const std::string text = s.Text;
+  const std::string status = s.TextStatus;
+  s.FileState = 1;
+  s.FileName = dir.File("Missing.pas");
+  EXPECT_FALSE(s.LoadSourceFile());
+  EXPECT_EQ(s.Text, text);
+  EXPECT_EQ(s.TextStatus, status);
+  EXPECT_TRUE(s.Loaded);
+  EXPECT_EQ(s.FileState, 1);
+  s.FileName = dir.Path();  // a folder
+  EXPECT_FALSE(s.LoadSourceFile());
+  EXPECT_EQ(s.Text, text);
+}
+
+TEST_F(ScannerTest, SetFileName) {
+  TSourceScanner& s = Load("unit A;\r\nend.", "A.pas");
+  const std::string b = dir.Write("B.pas", "unit B;\r\nend.");
+  // The current name never reloads, even with a changed file.
+  dir.Write("A.pas", "changed");
+  EXPECT_TRUE(s.SetFileName(dir.File("A.pas"), true));
+  EXPECT_EQ(s.Text, "unit A;\r\nend.");
+  EXPECT_TRUE(s.Loaded);
+  // Another name without loading: the old text stays until the next load.
+  EXPECT_TRUE(s.SetFileName(b, false));
+  EXPECT_FALSE(s.Loaded);
+  EXPECT_EQ(s.Text, "unit A;\r\nend.");
+  EXPECT_TRUE(s.SetFileName(dir.File("A.pas"), true));
+  EXPECT_EQ(s.Text, "changed");
+  EXPECT_FALSE(s.SetFileName(dir.File("None.pas"), true));
+  EXPECT_FALSE(s.Loaded);
+  EXPECT_EQ(s.Text, "changed");
+}
+
+TEST_F(ScannerTest, AReloadClearsTheErrorOfTheTextItReplaces) {
+  TSourceScanner& s = Load("unit U;\r\nbegin");
+  ASSERT_EQ(s.ErrorCode, 1);
+  dir.Write("Unit1.pas", "unit U;\r\nend.");
+  ASSERT_TRUE(s.LoadSourceFile());
+  EXPECT_EQ(s.ErrorCode, 0);
+  EXPECT_EQ(s.ErrorTitle, "");
+  EXPECT_EQ(s.ErrorText, "");
+}
+
+TEST_F(ScannerTest, TheFirstErrorStays) {
+  TSourceScanner& s = Load("unit U;\r\nbegin");
+  s.SetErrorMessage(3, "Other", "Other text");
+  EXPECT_EQ(s.ErrorCode, 1);
+  EXPECT_EQ(s.ErrorTitle, "Error in Unit Structure.");
+  EXPECT_EQ(s.ErrorText, "Final End Missing in Unit.");
+}
+
+TEST_F(ScannerTest, ErrorTextsPassThroughTheTranslator) {
+  dir.Write("Dialogs.ini", "[Text]\r\n1=Error in Unit Structure.\r\n2=Final End Missing in Unit.\r\n");
+  dir.Write("DialogsFr.ini", "[Text]\r\n0001=Erreur dans la structure.\r\n0002=Fin finale absente.\r\n");
+  TTextTranslator translator(dir.Path());
+  TextTranslator = &translator;
+  Language = 2;
+  TSourceScanner& s = Load("unit U;\r\nbegin");
+  TextTranslator = nullptr;
+  EXPECT_EQ(s.ErrorTitle, "Erreur dans la structure.");
+  EXPECT_EQ(s.ErrorText, "Fin finale absente.");
+}
+
+TEST_F(ScannerTest, AFailedSaveShowsTheErrorAbortsAndKeepsTheState) {
+  ScriptedDialogs dialogs;
+  TSourceScanner& s = Load("unit U;\r\nend.");
+  s.FileState = 1;
+  s.FileName = dir.Path() + "NoFolder/Unit1.pas";
+  try {
+    s.SaveSourceFile();
+    FAIL() << "no abort";
+  } catch (const EAbort&) {
+    EXPECT_THAT(VIX->StackList(), ElementsAre("Function SaveFileContents", "Function TSourceScanner.SaveSourceFile"));
+  }
+  EXPECT_EQ(s.FileState, 1);
+  ASSERT_EQ(dialogs.Shown().size(), 1u);
+  EXPECT_EQ(dialogs.Last().type, TMsgDlgType::mtError);
+  EXPECT_EQ(dialogs.Last().buttons, mbOK);
+  EXPECT_EQ(dialogs.Last().text, "Cannot create file \"" + s.FileName + "\"");
+}
+
+TEST_F(ScannerTest, AFailedSaveLeavesTheOldFileIntact) {
+  ScriptedDialogs dialogs;
+  const std::string old = "unit U;\r\nend.";
+  TSourceScanner& s = Load(old);
+  s.Text = std::string(100000, 'x');
+  s.TextStatus = std::string(100000, '0');
+  // A file size limit makes the write itself fail half way.
+  const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit small = saved;
+  small.rlim_cur = 4096;
+  setrlimit(RLIMIT_FSIZE, &small);
+  EXPECT_THROW(s.SaveSourceFile(), EAbort);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousSignal);
+  EXPECT_EQ(dir.Read("Unit1.pas"), old);
+  EXPECT_EQ(s.FileState, 0);
+}
+
+TEST_F(ScannerTest, RoutineToKeywordIndexAndClearingTheLists) {
+  TSourceScanner& s = Load("procedure A;\r\nbegin\r\nend;\r\nprocedure B;\r\nbegin\r\nend;\r\nend.");
+  AddRoutine(s, Pos(s, "procedure"), Pos(s, "begin"), Pos(s, "end;"));
+  AddRoutine(s, Pos(s, "procedure", 2), Pos(s, "begin", 2), Pos(s, "end;", 2));
+  EXPECT_EQ(s.RoutineToKeywordIndex(0), 0);
+  EXPECT_EQ(s.RoutineToKeywordIndex(1), 3);
+  EXPECT_EQ(s.RoutineToKeywordIndex(-1), -1);
+  EXPECT_EQ(s.RoutineToKeywordIndex(2), -1);
+  s.ClearKeyWordList();
+  EXPECT_TRUE(s.Keywords.empty());
+  EXPECT_TRUE(s.Routines.empty());
+}
+
+TEST_F(ScannerTest, KeywordPositionsShiftFromAnIndex) {
+  TSourceScanner& s = Load("procedure A;\r\nbegin\r\nend;\r\nend.");
+  AddRoutine(s, 1, Pos(s, "begin"), Pos(s, "end;"));
+  s.AdaptNextRoutinesPos(1, 5);
+  EXPECT_EQ(s.Keywords[0]->Position, 1);
+  EXPECT_EQ(s.Keywords[1]->Position, Pos(s, "begin") + 5);
+  EXPECT_EQ(s.Keywords[2]->Position, Pos(s, "end;") + 5);
+  s.AdaptNextRoutinesPos(-1, 100);
+  s.AdaptNextRoutinesPos(3, 100);
+  EXPECT_EQ(s.Keywords[0]->Position, 1);
+}
+
+}  // namespace

@@ -1,0 +1,186 @@
+// Uses clauses: locating and listing them, and adding the library's unit.
+#include <gmock/gmock.h>
+
+#include "ScannerFixture.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+class UsesTest : public ScannerTest {
+ protected:
+  std::vector<std::string> List(const std::string& text, int which) { return Load(text).GetUsesClauseSources(which); }
+  // Every keyword still stands on its own text after an edit.
+  static void ExpectKeywordsInPlace(const TSourceScanner& s) {
+    for (const auto& k : s.Keywords)
+      EXPECT_TRUE(SameTextAt(s.Text, k->Position, k->GetKeyword())) << k->GetKeyword() << " at " << k->Position;
+  }
+  static bool SameTextAt(const std::string& text, int p, const std::string& word) {
+    if (p < 1 || p - 1 + word.size() > text.size()) return false;
+    for (std::size_t i = 0; i < word.size(); ++i)
+      if (std::tolower(static_cast<unsigned char>(text[p - 1 + i])) != word[i]) return false;
+    return true;
+  }
+  // The status string an edit keeps equals the one a fresh load builds.
+  void ExpectStatusAsFreshLoad(const TSourceScanner& s) {
+    TSourceScanner fresh(dir.Write("Fresh.pas", s.Text));
+    ASSERT_TRUE(fresh.LoadSourceFile());
+    EXPECT_EQ(s.TextStatus, fresh.TextStatus);
+  }
+};
+
+const char* const UnitWithBoth =
+    "unit U;\r\ninterface\r\nuses A, B in 'b.pas' {comment}, C;\r\n"
+    "implementation\r\nuses D;\r\nend.";
+
+TEST_F(UsesTest, ListsPlainEntriesAndQuotedPaths) {
+  EXPECT_THAT(List(UnitWithBoth, 1), ElementsAre("A", "b.pas", "C"));
+  EXPECT_EQ(scanner->ErrorCode, 0);
+  EXPECT_THAT(List(UnitWithBoth, 2), ElementsAre("D"));
+  EXPECT_THAT(List(UnitWithBoth, 0), ElementsAre("A", "b.pas", "C"));
+  EXPECT_THAT(List(UnitWithBoth, 7), ElementsAre("D"));
+}
+
+TEST_F(UsesTest, CommentsAndLineBreaksInsideEntries) {
+  const std::string text = "unit U;\r\ninterface\r\nuses {first} Sys{x}Utils (* why *),\r\n  Foo\r\n  Bar, // last\r\n  Classes;\r\nimplementation\r\nend.";
+  EXPECT_THAT(List(text, 1), ElementsAre("Sys Utils", "Foo Bar", "Classes"));
+}
+
+TEST_F(UsesTest, ProjectClauseWithPathsAsWritten) {
+  const std::string text =
+      "program P;\r\n\r\nuses\r\n  Forms,\r\n  Unit1 in '..\\src\\Unit1.pas' {Form1},\r\n  Unit2 in 'Unit2.pas';\r\n\r\n"
+      "{$R *.res}\r\n\r\nbegin\r\nend.";
+  EXPECT_THAT(List(text, 0), ElementsAre("Forms", "..\\src\\Unit1.pas", "Unit2.pas"));
+}
+
+TEST_F(UsesTest, EmptyClauseGivesOneEmptyEntry) {
+  EXPECT_THAT(List("unit U;\r\ninterface\r\nuses ;\r\nimplementation\r\nend.", 1), ElementsAre(""));
+  EXPECT_EQ(scanner->ErrorCode, 0);
+}
+
+TEST_F(UsesTest, WithoutInterfaceClauseBothSelectorsGiveTheImplementationClause) {
+  const std::string text = "unit U;\r\ninterface\r\nimplementation\r\nuses Windows, Lumbrick;\r\nend.";
+  EXPECT_THAT(List(text, 1), ElementsAre("Windows", "Lumbrick"));
+  EXPECT_THAT(List(text, 2), ElementsAre("Windows", "Lumbrick"));
+}
+
+TEST_F(UsesTest, NoClause) {
+  EXPECT_THAT(List("unit U;\r\ninterface\r\nimplementation\r\nend.", 1), IsEmpty());
+  EXPECT_THAT(List("unit U;\r\ninterface\r\nuses A;\r\nend.", 2), IsEmpty());  // no implementation
+  EXPECT_EQ(scanner->ErrorCode, 0);
+}
+
+TEST_F(UsesTest, ClauseWithoutSemicolonIsError3) {
+  EXPECT_THAT(List("unit U\r\ninterface\r\nuses A, B\r\n", 1), IsEmpty());
+  EXPECT_EQ(scanner->ErrorCode, 3);
+  EXPECT_EQ(scanner->ErrorTitle, "Error in Unit Structure.");
+  EXPECT_EQ(scanner->ErrorText, "Invalid Uses Clause.");
+}
+
+TEST_F(UsesTest, PathWithoutQuotesIsError3AndEndsTheList) {
+  EXPECT_THAT(List("unit U;\r\ninterface\r\nuses A, B in C, D;\r\nimplementation\r\nend.", 1), ElementsAre("A"));
+  EXPECT_EQ(scanner->ErrorCode, 3);
+  // Quotes beyond the entry's comma do not count.
+  EXPECT_THAT(List("unit U;\r\ninterface\r\nuses A in B, C 'x';\r\nimplementation\r\nend.", 1), IsEmpty());
+  EXPECT_EQ(scanner->ErrorCode, 3);
+  // A comma inside the quoted path is no separator.
+  EXPECT_THAT(List("unit U;\r\ninterface\r\nuses A in 'a, b.pas', B;\r\nimplementation\r\nend.", 1),
+              ElementsAre("a, b.pas", "B"));
+  EXPECT_EQ(scanner->ErrorCode, 0);
+}
+
+TEST_F(UsesTest, ListingClearsAnEarlierError) {
+  TSourceScanner& s = Load("unit U;\r\ninterface\r\nuses A;\r\nimplementation\r\n");
+  ASSERT_EQ(s.ErrorCode, 1);  // no final end
+  EXPECT_THAT(s.GetUsesClauseSources(1), ElementsAre("A"));
+  EXPECT_EQ(s.ErrorCode, 0);
+}
+
+TEST_F(UsesTest, GetUsesClauseLeavesTheEndAloneWhenNoClause) {
+  TSourceScanner& s = Load("unit U;\r\ninterface\r\nuses A;\r\nimplementation\r\nend.");
+  int usesPos = 0;
+  int endPos = 99;
+  s.GetUsesClause(2, usesPos, endPos);
+  EXPECT_EQ(usesPos, -1);
+  EXPECT_EQ(endPos, 99);
+  s.GetUsesClause(1, usesPos, endPos);
+  EXPECT_EQ(usesPos, Pos(s, "uses"));
+  EXPECT_EQ(endPos, Pos(s, ";", 2));
+}
+
+TEST_F(UsesTest, LibraryUnitInUse) {
+  const auto inUse = [this](const std::string& text, const std::string& name = "Unit1.pas") {
+    return Load(text, name).IsQuellumUnitInUse();
+  };
+  const std::string head = "unit U;\r\ninterface\r\n";
+  EXPECT_TRUE(inUse(head + "implementation\r\nuses Windows, LUMBRICK, Forms;\r\nend."));
+  EXPECT_TRUE(inUse(head + "implementation\r\nuses Windows, lumbrick;\r\nend."));
+  EXPECT_TRUE(inUse(head + "uses Lumbrick;\r\nimplementation\r\nend."));
+  EXPECT_TRUE(inUse(head + "implementation\r\nuses Windows,Lumbrick;\r\nend."));  // right after a comma
+  EXPECT_TRUE(inUse(head + "implementation\r\nend.", "Lumbrick.pas"));          // the library's own unit
+  EXPECT_TRUE(inUse(head + "implementation\r\nend.", "LUMBRICK.Old.pas"));
+  EXPECT_FALSE(inUse(head + "implementation\r\nuses LumbrickX, XLumbrick;\r\nend."));
+  EXPECT_FALSE(inUse(head + "implementation\r\nuses Windows {Lumbrick};\r\nend."));
+  EXPECT_FALSE(inUse(head + "implementation\r\nuses Windows;\r\nvar Lumbrick: Integer;\r\nend."));
+  EXPECT_FALSE(inUse(head + "implementation\r\nend.", "Lumbricks.pas"));
+}
+
+TEST_F(UsesTest, AddsToTheImplementationClause) {
+  TSourceScanner& s = Load("unit U;\r\ninterface\r\nuses Classes;\r\nimplementation\r\n\r\nuses SysUtils;\r\n\r\n"
+                           "procedure P;\r\nbegin\r\nend;\r\n\r\nend.");
+  AddRoutine(s, Pos(s, "procedure"), Pos(s, "begin"), Pos(s, "end;"));
+  const int before = s.Keywords[0]->Position;
+  s.AddQuellumUnitInUse();
+  EXPECT_EQ(s.Text, "unit U;\r\ninterface\r\nuses Classes;\r\nimplementation\r\n\r\nuses SysUtils, Lumbrick;\r\n\r\n"
+                    "procedure P;\r\nbegin\r\nend;\r\n\r\nend.");
+  EXPECT_EQ(s.FileState, 1);
+  EXPECT_EQ(s.Keywords[0]->Position, before + 10);
+  ExpectKeywordsInPlace(s);
+  ExpectStatusAsFreshLoad(s);
+}
+
+TEST_F(UsesTest, AddsANewClauseAfterTheImplementationLine) {
+  TSourceScanner& s = Load("unit U;\r\ninterface\r\nuses Classes;\r\nimplementation // here\r\n"
+                           "procedure P;\r\nbegin\r\nend;\r\n\r\nend.");
+  AddRoutine(s, Pos(s, "procedure"), Pos(s, "begin"), Pos(s, "end;"));
+  s.AddQuellumUnitInUse();
+  EXPECT_EQ(s.Text, "unit U;\r\ninterface\r\nuses Classes;\r\nimplementation // here\r\n\r\nUses Lumbrick;\r\n"
+                    "procedure P;\r\nbegin\r\nend;\r\n\r\nend.");
+  EXPECT_EQ(s.TextStatus.size(), s.Text.size());
+  EXPECT_EQ(s.FileState, 1);
+  ExpectKeywordsInPlace(s);
+  ExpectStatusAsFreshLoad(s);
+}
+
+TEST_F(UsesTest, ASecondAdditionChangesNothing) {
+  TSourceScanner& s = Load("unit U;\r\ninterface\r\nimplementation\r\nprocedure P;\r\nbegin\r\nend;\r\nend.");
+  s.AddQuellumUnitInUse();
+  const std::string once = s.Text;
+  s.FileState = 0;
+  s.AddQuellumUnitInUse();
+  EXPECT_EQ(s.Text, once);
+  EXPECT_EQ(s.FileState, 0);
+}
+
+TEST_F(UsesTest, NothingIsAddedToTheLibrarysOwnUnitOrAUnitUsingIt) {
+  const std::string text = "unit Lumbrick;\r\ninterface\r\nimplementation\r\nend.";
+  TSourceScanner& s = Load(text, "Lumbrick.pas");
+  s.AddQuellumUnitInUse();
+  EXPECT_EQ(s.Text, text);
+  EXPECT_EQ(s.FileState, 0);
+  const std::string other = "unit U;\r\ninterface\r\nuses lumbrick;\r\nimplementation\r\nend.";
+  TSourceScanner& t = Load(other);
+  t.AddQuellumUnitInUse();
+  EXPECT_EQ(t.Text, other);
+}
+
+TEST_F(UsesTest, NothingIsAddedWithoutAnImplementationSection) {
+  const std::string text = "unit U;\r\ninterface\r\nend.";
+  TSourceScanner& s = Load(text);
+  s.AddQuellumUnitInUse();
+  EXPECT_EQ(s.Text, text);
+  EXPECT_EQ(s.FileState, 0);
+}
+
+}  // namespace

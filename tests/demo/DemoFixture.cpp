@@ -1,0 +1,71 @@
+#include "DemoFixture.h"
+
+#include <sys/stat.h>
+
+#include "Application.h"
+#include "Lumbrick.h"
+#include "StringList.h"
+
+namespace {
+std::unique_ptr<TReportWindow> MakeRecordingWindow(TLumbrick&) { return std::make_unique<RecordingReportWindow>(); }
+}  // namespace
+
+DemoTest::DemoTest() : saved_exe_(Application->ExeName()), saved_title_(Application->Title) {
+  Application->SetExeName(dir.File("dromlet"));
+  Application->Title = "dromlet";
+  SetReportWindowFactory(MakeRecordingWindow);
+}
+
+DemoTest::~DemoTest() {
+  Close();
+  SetReportWindowFactory(nullptr);
+  Application->SetExeName(saved_exe_);
+  Application->Title = saved_title_;
+}
+
+TfmMain& DemoTest::Open() {
+  window = new TfmMain;
+  window->show();
+  return *window;
+}
+
+void DemoTest::Close() {
+  delete window;
+  window = nullptr;
+  delete VIX;
+  VIX = nullptr;
+  Application->OnException = nullptr;
+}
+
+std::string DemoTest::WriteBrowser(const std::string& relativePath) {
+  const std::string path = dir.Write(relativePath,
+                                     "#!/bin/sh\n"
+                                     "out=\"$(dirname \"$0\")/browser.out\"\n"
+                                     "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$out.tmp\"\n"
+                                     "mv \"$out.tmp\" \"$out\"\n");
+  chmod(path.c_str(), 0755);
+  return path;
+}
+
+void DemoTest::WriteIniWithBrowser(const std::string& extraLines) {
+  WriteIni("[Options]\r\nNavigator=" + WriteBrowser() + "\r\n" + extraLines);
+}
+
+RecordingReportWindow& DemoTest::Report() const { return *static_cast<RecordingReportWindow*>(fmLumbrick); }
+
+std::vector<std::string> DemoTest::StackSection() const {
+  TStringList lines;
+  lines.SetText(Report().technicalText);
+  std::vector<std::string> section;
+  int i = 0;
+  while (i < lines.Count() && lines.Strings(i) != "=== Stack List ===") ++i;
+  for (++i; i < lines.Count() && !lines.Strings(i).empty(); ++i) section.push_back(lines.Strings(i));
+  return section;
+}
+
+std::vector<DialogRequest> DemoTest::Shown(DialogRequest::Kind kind) const {
+  std::vector<DialogRequest> found;
+  for (const DialogRequest& r : dialogs.Shown())
+    if (r.kind == kind) found.push_back(r);
+  return found;
+}

@@ -1,0 +1,32 @@
+#include <gtest/gtest.h>
+
+#include "Codepage.h"
+
+namespace {
+
+TEST(CodepageTest, EveryByteSurvivesTheRoundTrip) {
+  std::string all;
+  for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+  const std::string utf8 = AnsiToUtf8(all);
+  EXPECT_EQ(Utf8ToAnsi(utf8), all);
+}
+
+TEST(CodepageTest, WindowsSpecialsMapToTheirCharacters) {
+  EXPECT_EQ(AnsiToUtf8("\x80"), "\u20AC");
+  EXPECT_EQ(AnsiToUtf8("\x85\x92\x9F"), "\u2026\u2019\u0178");
+  EXPECT_EQ(AnsiToUtf8("caf\xE9"), "caf\u00E9");
+  EXPECT_EQ(AnsiToUtf8("\x81\x8D\x8F\x90\x9D"), "\u0081\u008D\u008F\u0090\u009D");
+  EXPECT_EQ(Utf8ToAnsi("Mod\u00E8le \u20AC \u0152"), "Mod\xE8le \x80 \x8C");
+}
+
+TEST(CodepageTest, UnmappableAndMalformedInputBecomesQuestionMarks) {
+  EXPECT_EQ(Utf8ToAnsi("\u65E5\u672C"), "??");          // no Windows-1252 form
+  EXPECT_EQ(Utf8ToAnsi("\U0001F600x"), "?x");           // four-byte sequence
+  EXPECT_EQ(Utf8ToAnsi("a\xE9" "b"), "a?b");            // a lone Latin-1 byte
+  EXPECT_EQ(Utf8ToAnsi("\xC3"), "?");                   // truncated
+  EXPECT_EQ(Utf8ToAnsi("\xC0\xAF"), "??");              // overlong "/"
+  EXPECT_EQ(Utf8ToAnsi("\xED\xA0\x80"), "???");         // a surrogate
+  EXPECT_EQ(Utf8ToAnsi("\xE2\x82" "A"), "??A");         // cut short: each byte
+}
+
+}  // namespace

@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+
+#include "FixedHost.h"
+#include "IniFile.h"
+#include "TempDir.h"
+
+namespace {
+
+class IniFileTest : public ::testing::Test {
+ protected:
+  FixedHost host;
+  TempDir dir;
+  std::string path = dir.File("Test.ini");
+};
+
+TEST_F(IniFileTest, FirstWriteCreatesTheFile) {
+  TIniFile ini(path);
+  ini.WriteInteger("Section", "LastReportNum", 1);
+  EXPECT_EQ(dir.Read("Test.ini"), "[Section]\r\nLastReportNum=1\r\n");
+  ini.WriteString("Section", "StationId", "Desk 4");
+  ini.WriteBool("Options", "English", true);
+  EXPECT_EQ(dir.Read("Test.ini"),
+            "[Section]\r\nLastReportNum=1\r\nStationId=Desk 4\r\n"
+            "\r\n[Options]\r\nEnglish=1\r\n");
+}
+
+TEST_F(IniFileTest, UpdateKeepsEveryOtherLineAndTheKeySpelling) {
+  dir.Write("Test.ini",
+            "; settings\n"
+            "[GUI]\n"
+            "  Language = 2  \n"
+            "# not a key\n"
+            "ShowGuide=Yes\n"
+            "\n"
+            "[Other]\n"
+            "x=1");
+  TIniFile ini(path);
+  ini.WriteString("gui", "LANGUAGE", "1");
+  EXPECT_EQ(dir.Read("Test.ini"),
+            "; settings\r\n"
+            "[GUI]\r\n"
+            "Language=1\r\n"
+            "# not a key\r\n"
+            "ShowGuide=Yes\r\n"
+            "\r\n"
+            "[Other]\r\n"
+            "x=1\r\n");
+}
+
+TEST_F(IniFileTest, NewKeyGoesAfterTheLastKeyOfItsSection) {
+  dir.Write("Test.ini", "[A]\r\nk1=1\r\n; trailing comment\r\n\r\n[B]\r\nk2=2\r\n");
+  TIniFile ini(path);
+  ini.WriteString("A", "k3", "3");
+  ini.WriteString("B", "k4", "4");
+  EXPECT_EQ(dir.Read("Test.ini"), "[A]\r\nk1=1\r\nk3=3\r\n; trailing comment\r\n\r\n[B]\r\nk2=2\r\nk4=4\r\n");
+}
+
+TEST_F(IniFileTest, NewKeyInAnEmptySectionFollowsItsHeader) {
+  dir.Write("Test.ini", "[A]\r\n\r\n[B]\r\n");
+  TIniFile ini(path);
+  ini.WriteString("A", "k", "v");
+  EXPECT_EQ(dir.Read("Test.ini"), "[A]\r\nk=v\r\n\r\n[B]\r\n");
+}
+
+TEST_F(IniFileTest, NewSectionIsSeparatedByOneBlankLine) {
+  dir.Write("Test.ini", "[A]\nk=1\n\n");
+  TIniFile ini(path);
+  ini.WriteString("B", "k", "2");
+  EXPECT_EQ(dir.Read("Test.ini"), "[A]\r\nk=1\r\n\r\n[B]\r\nk=2\r\n");
+}
+
+TEST_F(IniFileTest, ReadsAnyLineBreakAndIgnoresCaseAndBlanks) {
+  dir.Write("Test.ini", "[Sec]\rA = 1\r\n[ Other ]\nb\t=\t two words \n");
+  TIniFile ini(path);
+  EXPECT_EQ(ini.ReadString("SEC", "a", "?"), "1");
+  EXPECT_EQ(ini.ReadString("other", "B", "?"), "two words");
+  EXPECT_EQ(ini.ReadString("other", "c", "def"), "def");
+  EXPECT_EQ(ini.ReadString("missing", "b", "def"), "def");
+  EXPECT_TRUE(ini.ValueExists("Other", "b"));
+  EXPECT_FALSE(ini.ValueExists("Other", "c"));
+}
+
+TEST_F(IniFileTest, QuotedValuesAndDuplicates) {
+  dir.Write("Test.ini", "[S]\nq=\" padded \"\ns='single'\nodd=\"open\nk=first\nk=second\n[s]\nk=third\nonly=later\n");
+  TIniFile ini(path);
+  EXPECT_EQ(ini.ReadString("S", "q", ""), " padded ");
+  EXPECT_EQ(ini.ReadString("S", "s", ""), "single");
+  EXPECT_EQ(ini.ReadString("S", "odd", ""), "\"open");
+  EXPECT_EQ(ini.ReadString("S", "k", ""), "first");
+  EXPECT_EQ(ini.ReadString("S", "only", ""), "later");
+  EXPECT_EQ(ini.ReadSections(), (std::vector<std::string>{"S"}));
+  EXPECT_EQ(ini.ReadSection("s"), (std::vector<std::string>{"q", "s", "odd", "k", "only"}));
+}
+
+TEST_F(IniFileTest, EmptyValueIsReadAsEmpty) {
+  dir.Write("Test.ini", "[S]\nk=\n");
+  TIniFile ini(path);
+  EXPECT_EQ(ini.ReadString("S", "k", "def"), "");
+  EXPECT_EQ(ini.ReadInteger("S", "k", 5), 5);
+}
+
+TEST_F(IniFileTest, TypedValues) {
+  dir.Write("Test.ini", "[S]\nhex=$1F\ncx=0x10\nbad=12a\nyes=Yes\nzero=0\nneg=-1\n");
+  TIniFile ini(path);
+  EXPECT_EQ(ini.ReadInteger("S", "hex", 0), 31);
+  EXPECT_EQ(ini.ReadInteger("S", "cx", 0), 16);
+  EXPECT_EQ(ini.ReadInteger("S", "bad", 7), 7);
+  EXPECT_FALSE(ini.ReadBool("S", "yes", false));  // not an integer: the default
+  EXPECT_TRUE(ini.ReadBool("S", "yes", true));
+  EXPECT_FALSE(ini.ReadBool("S", "zero", true));
+  EXPECT_TRUE(ini.ReadBool("S", "neg", false));
+  EXPECT_TRUE(ini.ReadBool("S", "none", true));
+}
+
+TEST_F(IniFileTest, DateTimesUseTheDefaultForm) {
+  TIniFile ini(path);
+  const TDateTime when = EncodeDate(2000, 1, 1) + EncodeTime(0, 0, 1, 0);
+  ini.WriteDateTime("App", "Creation", when);
+  ini.WriteDateTime("App", "Midnight", EncodeDate(2001, 2, 3));
+  EXPECT_EQ(dir.Read("Test.ini"), "[App]\r\nCreation=1/1/2000 12:00:01 AM\r\nMidnight=2/3/2001\r\n");
+  EXPECT_DOUBLE_EQ(ini.ReadDateTime("App", "Creation", 0), when);
+  EXPECT_DOUBLE_EQ(ini.ReadDateTime("App", "Midnight", 0), EncodeDate(2001, 2, 3));
+  ini.WriteString("App", "Bad", "not a date");
+  EXPECT_DOUBLE_EQ(ini.ReadDateTime("App", "Bad", 42), 42);
+  EXPECT_DOUBLE_EQ(ini.ReadDateTime("App", "Missing", 42), 42);
+}
+
+TEST_F(IniFileTest, EraseSectionAndDeleteKey) {
+  dir.Write("Test.ini", "top=1\r\n[A]\r\nx=1\r\n; about A\r\n\r\n[B]\r\ny=2\r\ny=3\r\n[a]\r\nz=9\r\n");
+  TIniFile ini(path);
+  EXPECT_TRUE(ini.SectionExists("a"));
+  ini.EraseSection("A");
+  EXPECT_EQ(dir.Read("Test.ini"), "top=1\r\n[B]\r\ny=2\r\ny=3\r\n");
+  EXPECT_FALSE(ini.SectionExists("A"));
+  ini.DeleteKey("B", "Y");
+  EXPECT_EQ(dir.Read("Test.ini"), "top=1\r\n[B]\r\n");
+  EXPECT_FALSE(ini.SectionExists("B"));  // a section without keys does not count
+  EXPECT_EQ(ini.ReadSections(), (std::vector<std::string>{"B"}));
+  ini.EraseSection("Nothing");  // no change, no write
+  ini.DeleteKey("B", "nothing");
+  EXPECT_EQ(dir.Read("Test.ini"), "top=1\r\n[B]\r\n");
+}
+
+TEST_F(IniFileTest, MissingOrUnreadableFileGivesDefaults) {
+  TIniFile missing(dir.File("none/Missing.ini"));
+  EXPECT_EQ(missing.ReadString("S", "k", "def"), "def");
+  EXPECT_EQ(missing.ReadInteger("S", "k", 3), 3);
+  EXPECT_TRUE(missing.ReadSections().empty());
+  TIniFile folder(dir.Path());
+  EXPECT_EQ(folder.ReadString("S", "k", "def"), "def");
+}
+
+TEST_F(IniFileTest, FailedWriteRaisesAndLeavesNothingBehind) {
+  const std::string bad = dir.File("no-such-folder/Test.ini");
+  TIniFile ini(bad);
+  try {
+    ini.WriteString("S", "k", "v");
+    FAIL();
+  } catch (const EIniFileException& e) {
+    EXPECT_EQ(e.Message(), "Unable to write to " + bad);
+    EXPECT_STREQ(e.ClassName(), "EIniFileException");
+  }
+  ::mkdir(dir.File("folder.ini").c_str(), 0755);
+  TIniFile onFolder(dir.File("folder.ini"));
+  EXPECT_THROW(onFolder.WriteString("S", "k", "v"), EIniFileException);
+}
+
+TEST_F(IniFileTest, FailedWriteKeepsTheOldContent) {
+  const std::string old = "; keep me\r\n[S]\r\nk=old\r\n";
+  dir.Write("Test.ini", old);
+  TIniFile ini(path);
+  // A file-size limit below the new content makes the write fail, even for
+  // root.
+  rlimit saved{};
+  ::getrlimit(RLIMIT_FSIZE, &saved);
+  const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = old.size();
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  bool raised = false;
+  try {
+    ini.WriteString("S", "k", "a longer new value");
+  } catch (const EIniFileException&) {
+    raised = true;
+  }
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previous);
+  EXPECT_TRUE(raised);
+  EXPECT_EQ(dir.Read("Test.ini"), old);
+}
+
+TEST_F(IniFileTest, WritesSeeChangesMadeByOthers) {
+  TIniFile ini(path);
+  ini.WriteString("S", "a", "1");
+  dir.Write("Test.ini", "[S]\r\na=1\r\nb=2\r\n");  // another program edits the file
+  ini.WriteString("S", "c", "3");
+  EXPECT_EQ(dir.Read("Test.ini"), "[S]\r\na=1\r\nb=2\r\nc=3\r\n");
+}
+
+TEST_F(IniFileTest, LongValuesAreReadUpTo2047Characters) {
+  TIniFile ini(path);
+  ini.WriteString("S", "long", std::string(3000, 'x'));
+  EXPECT_EQ(ini.ReadString("S", "long", "").size(), 2047u);
+}
+
+}  // namespace

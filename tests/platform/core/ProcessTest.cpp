@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "Process.h"
+#include "TempDir.h"
+
+namespace {
+
+using Words = std::vector<std::string>;
+
+TEST(SplitCommandLineTest, BlanksSeparateAndQuotesGroup) {
+  EXPECT_EQ(SplitCommandLine("prog a  b\tc"), (Words{"prog", "a", "b", "c"}));
+  EXPECT_EQ(SplitCommandLine("  "), Words{});
+  EXPECT_EQ(SplitCommandLine("\"/opt/My Browser/run\" \"a file.htm\""),
+            (Words{"/opt/My Browser/run", "a file.htm"}));
+  EXPECT_EQ(SplitCommandLine("x \"\" y"), (Words{"x", "", "y"}));
+  EXPECT_EQ(SplitCommandLine("say \"he said \"\"hi\"\"\""), (Words{"say", "he said \"hi\""}));
+  EXPECT_EQ(SplitCommandLine("ab\"c d\"e f"), (Words{"abc de", "f"}));
+  EXPECT_EQ(SplitCommandLine("open \"unterminated arg"), (Words{"open", "unterminated arg"}));
+}
+
+class StartProcessTest : public ::testing::Test {
+ protected:
+  TempDir dir;
+
+  // A script of the test's own that writes its arguments, one a line.
+  std::string Script() {
+    const std::string path = dir.Write("echo args.sh",
+                                       "#!/bin/sh\n"
+                                       "out=\"$1\"; shift\n"
+                                       "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$out.tmp\"\n"
+                                       "mv \"$out.tmp\" \"$out\"\n");
+    ::chmod(path.c_str(), 0755);
+    return path;
+  }
+
+  std::string WaitForFile(const std::string& name) {
+    for (int i = 0; i < 500 && dir.Read(name).empty(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return dir.Read(name);
+  }
+};
+
+TEST_F(StartProcessTest, StartsTheProgramWithItsArguments) {
+  const std::uint32_t pid =
+      StartProcess("\"" + Script() + "\" \"" + dir.File("out.txt") + "\" one \"two words\" \"say \"\"hi\"\"\"");
+  EXPECT_GT(pid, 0u);
+  EXPECT_EQ(WaitForFile("out.txt"), "one\ntwo words\nsay \"hi\"\n");
+}
+
+TEST_F(StartProcessTest, SearchesThePath) {
+  const std::uint32_t pid = StartProcess("sh -c \"echo found > '" + dir.File("path.txt") + "'\"");
+  EXPECT_GT(pid, 0u);
+  EXPECT_EQ(WaitForFile("path.txt"), "found\n");
+}
+
+TEST_F(StartProcessTest, MissingProgramGivesZero) {
+  EXPECT_EQ(StartProcess("no-such-program-anywhere-4711 arg"), 0u);
+  EXPECT_EQ(StartProcess(dir.File("missing")), 0u);
+  EXPECT_EQ(StartProcess(""), 0u);
+  EXPECT_EQ(StartProcess(dir.Path()), 0u);  // a folder is not a program
+}
+
+TEST_F(StartProcessTest, EndedChildrenAreReaped) {
+  const std::uint32_t pid = StartProcess("true");
+  ASSERT_GT(pid, 0u);
+  // An ended child that nobody reaps stays in the process table as a zombie.
+  const std::string entry = "/proc/" + std::to_string(pid);
+  for (int i = 0; i < 500 && std::filesystem::exists(entry); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  EXPECT_FALSE(std::filesystem::exists(entry));
+}
+
+}  // namespace
