@@ -23,6 +23,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kFolders = 20;
+constexpr int kRoutines = 12;  // some 2.5 KB a unit, as small real units are
 
 // A log that keeps its lines, as the log window does.
 class KeepingLog final : public TOperationLog {
@@ -47,7 +48,8 @@ std::string FolderName(int i) { return "Folder" + std::to_string(i % kFolders); 
 void WriteFile(const fs::path& Path, const std::string& Text) { std::ofstream(Path, std::ios::binary) << Text; }
 
 // A project of Count units: P.dpr names Unit0; unit i uses units 2i+1 and
-// 2i+2 in its interface and its parent in its implementation.
+// 2i+2 in its interface and its parent in its implementation, and holds a
+// dozen small routines.
 class GeneratedProject {
  public:
   explicit GeneratedProject(int Count) {
@@ -60,14 +62,22 @@ class GeneratedProject {
       searchPath += (f ? ";" : "") + FolderName(f);
     }
     for (int i = 0; i < Count; ++i) {
+      std::string declarations, routines;
+      for (int r = 0; r < kRoutines; ++r) {
+        const std::string name = "Step" + std::to_string(r);
+        declarations += "procedure " + name + "(const Value: Integer);\r\n";
+        routines += "procedure " + name + "(const Value: Integer);\r\nvar\r\n  Text: string;\r\nbegin\r\n"
+                    "  Text := IntToStr(Value); { the value as text }\r\n  if Value > 0 then\r\n"
+                    "    ShowMessage('Value: ' + Text);\r\nend;\r\n\r\n";
+      }
       std::string interfaceUses = "Windows, SysUtils, Classes";
       for (int child : {2 * i + 1, 2 * i + 2})
         if (child < Count) interfaceUses += ", " + UnitName(child);
       const std::string implementationUses = i ? "Forms, " + UnitName((i - 1) / 2) : "Forms";
       WriteFile(root + FolderName(i) + "/" + UnitName(i) + ".pas",
                 "unit " + UnitName(i) + ";\r\n\r\ninterface\r\n\r\nuses\r\n  " + interfaceUses +
-                    ";\r\n\r\nprocedure Run;\r\n\r\nimplementation\r\n\r\nuses " + implementationUses +
-                    ";\r\n\r\nprocedure Run;\r\nbegin\r\nend;\r\n\r\nend.\r\n");
+                    ";\r\n\r\n" + declarations + "\r\nimplementation\r\n\r\nuses " + implementationUses +
+                    ";\r\n\r\n" + routines + "end.\r\n");
     }
     WriteFile(root + "P.dpr", "program P;\r\n\r\nuses\r\n  Forms,\r\n  Unit0 in 'Folder0\\Unit0.pas';\r\n\r\n"
                               "begin\r\nend.\r\n");
@@ -99,8 +109,11 @@ void BM_DiscoveryWalk(benchmark::State& state) {
   std::unique_ptr<TAppli> appli = TAppli::CreateFromFile(project.root + "P.dpr");
   appli->FindSearchPath();
   for (auto _ : state) {
+    // Every walk starts from an application without units: a first discovery.
+    state.PauseTiming();
     appli->Units.ClearUnits();
     model.log.StartLog("");
+    state.ResumeTiming();
     appli->FindUnitsFromSources();
   }
   if (appli->Units.Count() != count) state.SkipWithError("not every unit was found");

@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "Application.h"
+#include "Colors.h"
 #include "DromletMain.h"
 #include "ExampleThread.h"
 #include "Files.h"
@@ -22,7 +23,6 @@
 #include "QtText.h"
 #include "RadioGroup.h"
 #include "Timer.h"
-#include "Colors.h"
 
 TfmMain* fmMain = nullptr;
 
@@ -135,10 +135,15 @@ TfmMain::TfmMain() {
 }
 
 TfmMain::~TfmMain() {
+  // No notification may reach the window any more, whichever thread ends
+  // first; then each thread is stopped and waited for.
   for (QPointer<TExampleThread>& thread : FThreads) {
     if (!thread) continue;
     thread->OnTerminate = nullptr;
     thread->Terminate();
+  }
+  for (QPointer<TExampleThread>& thread : FThreads) {
+    if (!thread) continue;
     thread->WaitFor();
     delete thread.data();
   }
@@ -290,6 +295,22 @@ void TfmMain::ConnectEvents() {
   click(btPrevious, &TfmMain::btNextClick);
   click(btNext, &TfmMain::btNextClick);
   click(btNav, &TfmMain::btNavClick);
+  click(btSimpleWithout, &TfmMain::btSimpleWithoutClick);
+  click(btSimpleWith, &TfmMain::btSimpleWithClick);
+  click(bt2Calc, &TfmMain::bt2CalcClick);
+  click(bt2CalcPartiallyProtected, &TfmMain::bt2CalcPartiallyProtectedClick);
+  click(bt2CalcProtected, &TfmMain::bt2CalcProtectedClick);
+  click(btThread, &TfmMain::btThreadClick);
+  click(btTimer, &TfmMain::btTimerClick);
+  click(btEnjoy, &TfmMain::btEnjoyClick);
+  click(btCounter, &TfmMain::btCounterClick);
+  click(bt4Calc, &TfmMain::bt4CalcClick);
+  click(bt4CalcDisabled, &TfmMain::bt4CalcDisabledClick);
+  click(btUseDebugMsg, &TfmMain::btUseDebugMsgClick);
+  click(btCloseProcess, &TfmMain::btCloseProcessClick);
+  click(btPerfNormal, &TfmMain::btPerfClick);
+  click(btPerf, &TfmMain::btPerfClick);
+  Timer1->OnTimer = [this](QObject* Sender) { Timer1Timer(Sender); };
   lbPages->OnClick = [this](QObject* Sender) { lbPagesClick(Sender); };
   rgOnOff->OnClick = [this](QObject* Sender) { rgOnOffClick(Sender); };
   rgLanguage->OnClick = [this](QObject* Sender) { rgLanguageClick(Sender); };

@@ -5,6 +5,8 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "DateTime.h"
 #include "HostPaths.h"
@@ -50,6 +52,17 @@ class TAppli {
 
  private:
   explicit TAppli(const std::string& AFileName);
-  // While a walk runs: the folders it has listed.
-  mutable TFolderIndex* FFolders = nullptr;
+  // The search-path folders as host paths, for the SearchPath they were made of.
+  const std::vector<std::string>& SearchFolders() const;
+
+  // While a walk runs: the folders it has listed and the entries it has
+  // resolved, so that each is looked up once per walk.
+  struct TWalkCache {
+    TFolderIndex Folders;                  // of paths after "in"
+    std::unique_ptr<TFolderSearch> Units;  // the project's folder, then the search path
+    std::unordered_map<std::string, std::string> Entries;
+  };
+  mutable TWalkCache* FWalk = nullptr;
+  mutable std::string FParsedSearchPath;
+  mutable std::vector<std::string> FSearchFolders;
 };

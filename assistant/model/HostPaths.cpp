@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -38,6 +39,13 @@ std::string ExpandFileName(const std::string& FileName) try {
 std::string ExtractRelativePath(const std::string& BaseDir, const std::string& FileName) try {
   std::string base = BaseDir;
   while (base.size() > 1 && base.back() == PathDelim) base.pop_back();
+  // The common case, a file under the folder named as the folder is, needs
+  // no path arithmetic.
+  if (FileName.size() > base.size() + 1 && FileName.starts_with(base) && FileName[base.size()] == PathDelim) {
+    const std::string_view rest = std::string_view(FileName).substr(base.size() + 1);
+    if (rest.front() != '.' && rest.find("/.") == std::string_view::npos && rest.find("//") == std::string_view::npos)
+      return std::string(rest);
+  }
   const fs::path relative =
       fs::path(FileName).lexically_normal().lexically_relative(fs::path(base).lexically_normal());
   return relative.empty() ? FileName : relative.string();
@@ -73,6 +81,40 @@ std::string TFolderIndex::Match(const std::string& Folder, const std::string& Na
   return {};
 } catch (...) {
   VIX->Push("Function TFolderIndex.Match");
+  throw;
+}
+
+TFolderSearch::TFolderSearch(std::vector<std::string> Folders) try : FFolders(std::move(Folders)) {
+  for (std::size_t f = 0; f < FFolders.size(); ++f) {
+    std::error_code ec;
+    for (fs::directory_iterator it(FFolders[f], ec), end; !ec && it != end; it.increment(ec)) {
+      std::error_code typeError;
+      if (!it->is_regular_file(typeError)) continue;
+      std::string name = it->path().filename().string();
+      FByName[LowerCase(name)].push_back({f, std::move(name)});
+    }
+  }
+  for (auto& [lower, candidates] : FByName)
+    std::sort(candidates.begin(), candidates.end(), [](const TCandidate& A, const TCandidate& B) {
+      return A.Folder != B.Folder ? A.Folder < B.Folder : A.Name < B.Name;
+    });
+} catch (...) {
+  VIX->Push("Constructor TFolderSearch.Create");
+  throw;
+}
+
+std::string TFolderSearch::Find(const std::string& Name) const try {
+  const auto it = FByName.find(LowerCase(Name));
+  if (it == FByName.end()) return {};
+  const std::vector<TCandidate>& candidates = it->second;
+  const std::size_t folder = candidates.front().Folder;
+  for (const TCandidate& c : candidates) {
+    if (c.Folder != folder) break;
+    if (c.Name == Name) return FFolders[folder] + c.Name;
+  }
+  return FFolders[folder] + candidates.front().Name;
+} catch (...) {
+  VIX->Push("Function TFolderSearch.Find");
   throw;
 }
 

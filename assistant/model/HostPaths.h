@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 // "\" becomes "/", a leading drive ("C:") is dropped.
 std::string ToHostPath(std::string_view WindowsPath);
@@ -38,6 +39,25 @@ class TFolderIndex {
   };
   const TFolder& Read(const std::string& Folder);
   std::unordered_map<std::string, std::unique_ptr<TFolder>> FFolders;
+};
+
+// The files of a list of folders by name: finds a name in the first folder
+// that holds it, as written or else ignoring letter case, with one lookup
+// however many folders there are. The folders are read once, at creation.
+class TFolderSearch {
+ public:
+  explicit TFolderSearch(std::vector<std::string> Folders);  // each ending in "/"
+  // Folder + stored name of the match, or empty.
+  std::string Find(const std::string& Name) const;
+
+ private:
+  struct TCandidate {
+    std::size_t Folder;  // index in FFolders
+    std::string Name;    // as stored
+  };
+  std::vector<std::string> FFolders;
+  // Lower-cased name -> its files, by folder order, then byte order.
+  std::unordered_map<std::string, std::vector<TCandidate>> FByName;
 };
 
 // The existing file that Path names (see above), or empty. With an index,

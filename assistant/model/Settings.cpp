@@ -9,7 +9,12 @@ std::unique_ptr<TIniFile> IniFile;
 TGUIOptions GUIOptions;
 
 namespace {
-std::string PushParamsKey(std::size_t Index) { return "PushParams(" + std::to_string(Index + 1) + ")"; }
+std::string PushParamsKey(std::size_t Index) try {
+  return "PushParams(" + std::to_string(Index + 1) + ")";
+} catch (...) {
+  VIX->Push("Function PushParamsKey");
+  throw;
+}
 }  // namespace
 
 void ReadGUIOptions() try {

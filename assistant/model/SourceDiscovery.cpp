@@ -16,17 +16,18 @@
 
 namespace {
 
-// Lets FindSourceFileName read each folder once while a walk runs.
-class TFolderIndexScope {
+// Installs a walk's cache for the time of the walk.
+template <typename TCache>
+class TCacheScope {
  public:
-  explicit TFolderIndexScope(TFolderIndex*& Slot) : FSlot(Slot) { FSlot = &FIndex; }
-  ~TFolderIndexScope() { FSlot = nullptr; }
-  TFolderIndexScope(const TFolderIndexScope&) = delete;
-  TFolderIndexScope& operator=(const TFolderIndexScope&) = delete;
+  explicit TCacheScope(TCache*& Slot) : FSlot(Slot) { FSlot = &FCache; }
+  ~TCacheScope() { FSlot = nullptr; }
+  TCacheScope(const TCacheScope&) = delete;
+  TCacheScope& operator=(const TCacheScope&) = delete;
 
  private:
-  TFolderIndex*& FSlot;
-  TFolderIndex FIndex;
+  TCache*& FSlot;
+  TCache FCache;
 };
 
 // A folder of the search path as this host names it, with its trailing "/":
@@ -51,38 +52,71 @@ void TAppli::FindSearchPath() try {
   throw;
 }
 
-// A unit named without folder is looked for in the project's folder first,
-// then in the search-path folders in their order, an entry without a root
-// being relative to the project's folder; the first existing file wins.
+const std::vector<std::string>& TAppli::SearchFolders() const try {
+  if (FParsedSearchPath != SearchPath) {
+    const std::string projectDir = ExtractFilePath(FileName);
+    std::vector<std::string> entries;
+    SplitDelimitedTextIntoStrings(SearchPath, ";", entries);
+    FSearchFolders.clear();
+    for (const std::string& e : entries)
+      if (std::string dir = SearchFolder(e, projectDir); !dir.empty()) FSearchFolders.push_back(std::move(dir));
+    FParsedSearchPath = SearchPath;
+  }
+  return FSearchFolders;
+} catch (...) {
+  VIX->Push("Function TAppli.SearchFolders");
+  throw;
+}
+
+// How a unit named without folder is found is this assistant's own choice:
+// in the project's folder first, whether or not a search path is set, then
+// in the search-path folders in their order, an entry without a root being
+// relative to the project's folder; the first existing file wins.
 std::string TAppli::FindSourceFileName(const std::string& Entry) const try {
+  if (FWalk) {
+    if (auto it = FWalk->Entries.find(Entry); it != FWalk->Entries.end()) return it->second;
+  }
+  TFolderIndex* folders = FWalk ? &FWalk->Folders : nullptr;
   std::string entry = ToHostPath(Entry);
   if (!entry.ends_with(".pas")) entry += ".pas";
   const std::string projectDir = ExtractFilePath(FileName);
   const std::string folder = ExtractFilePath(entry);
   const std::string name = ExtractFileName(entry);
+  std::string found;
   if (!folder.empty()) {
     const std::string dir = folder.front() == PathDelim ? ExtractFilePath(ExpandFileName(entry))
                                                         : RelativeToAbsolutePath(entry, projectDir);
-    return FindHostFile(dir + name, FFolders);
+    found = FindHostFile(dir + name, folders);
+  } else if (FWalk) {
+    if (!FWalk->Units) {
+      std::vector<std::string> dirs{projectDir};
+      dirs.insert(dirs.end(), SearchFolders().begin(), SearchFolders().end());
+      FWalk->Units = std::make_unique<TFolderSearch>(std::move(dirs));
+    }
+    found = FWalk->Units->Find(name);
+  } else {
+    found = FindHostFile(projectDir + name);
+    for (auto dir = SearchFolders().begin(); found.empty() && dir != SearchFolders().end(); ++dir)
+      found = FindHostFile(*dir + name);
   }
-  if (std::string found = FindHostFile(projectDir + name, FFolders); !found.empty()) return found;
-  std::vector<std::string> entries;
-  SplitDelimitedTextIntoStrings(SearchPath, ";", entries);
-  for (const std::string& e : entries) {
-    const std::string dir = SearchFolder(e, projectDir);
-    if (dir.empty()) continue;
-    if (std::string found = FindHostFile(dir + name, FFolders); !found.empty()) return found;
-  }
-  return {};
+  if (FWalk) FWalk->Entries.emplace(Entry, found);
+  return found;
 } catch (...) {
   VIX->Push("Function TAppli.FindSourceFileName");
   throw;
 }
 
 void TAppli::FindUnitsFromSources() try {
-  const TFolderIndexScope folders(FFolders);
+  const TCacheScope<TWalkCache> cache(FWalk);
   const std::string projectDir = ExtractFilePath(FileName);
-  auto relative = [&projectDir](const std::string& Path) { return ExtractRelativePath(projectDir, Path); };
+  auto relative = [&projectDir](const std::string& Path) {
+    try {
+      return ExtractRelativePath(projectDir, Path);
+    } catch (...) {
+      VIX->Push("Function Relative");
+      throw;
+    }
+  };
 
   // Units by lower-cased path, as GetUnitIndex compares them, so that a large
   // project is walked in time proportional to its size.
@@ -113,8 +147,13 @@ void TAppli::FindUnitsFromSources() try {
   };
   // Lines for the units the file named that cannot be listed, under its own.
   auto reportRefused = [&]() {
-    for (const std::string& path : refused) AddMsg("(clRed)" + relative(path) + "\t" + Trt(UnstorablePathText));
-    refused.clear();
+    try {
+      for (const std::string& path : refused) AddMsg("(clRed)" + relative(path) + "\t" + Trt(UnstorablePathText));
+      refused.clear();
+    } catch (...) {
+      VIX->Push("Procedure ReportRefused");
+      throw;
+    }
   };
 
   TSourceScanner scanner(FileName);

@@ -12,8 +12,11 @@
 namespace {
 
 template <typename T>
-int Sign(const T& A, const T& B) {
+int Sign(const T& A, const T& B) try {
   return A < B ? -1 : (B < A ? 1 : 0);
+} catch (...) {
+  VIX->Push("Function Sign");
+  throw;
 }
 
 }  // namespace

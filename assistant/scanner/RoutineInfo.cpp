@@ -60,6 +60,21 @@ std::string TRoutineInfo::BuildExceptBloc(const std::string& AFileName, const st
   // A quote from a default parameter value would end the Pascal literal early
   // and leave code that does not compile.
   RemoveChars(routine, "'");
+  // Nor may a literal span lines: a parameter list written over several
+  // lines is joined, each line break with the indentation around it becoming
+  // one blank.
+  std::string joined;
+  for (std::size_t i = 0; i < routine.size(); ++i) {
+    const char c = routine[i];
+    if (c != '\r' && c != '\n' && c != '\t') {
+      joined += c;
+      continue;
+    }
+    while (!joined.empty() && joined.back() == ' ') joined.pop_back();
+    while (i + 1 < routine.size() && std::string_view(" \t\r\n").find(routine[i + 1]) != std::string_view::npos) ++i;
+    joined += ' ';
+  }
+  routine = std::move(joined);
 
   std::string bloc = o.ExceptLines == 1 ? "Except " + o.QuellumVar : "Except " + crlf + LineStart + o.QuellumVar;
   bloc += ".Push('" + routine;

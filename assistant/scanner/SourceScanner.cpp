@@ -103,6 +103,7 @@ void TSourceScanner::AdaptNextRoutinesPos(int FromIndex, int Delta) try {
 
 TRoutineInfo* TSourceScanner::GetLevel1Routine(const TRoutineInfo* R) const try {
   if (R == nullptr) return nullptr;
+  if (FWindow) return Level1RoutineInScan(R);  // the same answer, without a walk from the first routine
   for (TRoutineInfo* candidate : Routines) {
     if (R->kiBegin == nullptr) {
       if (candidate == R) return candidate;  // no body to be nested in

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -133,6 +134,65 @@ class TSourceScanner {
   // The outermost routine enclosing R (R itself when not nested).
   TRoutineInfo* GetLevel1Routine(const TRoutineInfo* R) const;
 
+  // --- Keyword list and structure checks ---------------------------------
+  // Lists the keywords of the implementation section (from the
+  // initialization section on, nothing), sets their levels and links, checks
+  // the structure and, when it is sound, rates every routine. Does nothing
+  // while an error is recorded; the first error found stays recorded. Ends
+  // with the silent abort on a cancel and on error 120.
+  void FillKeyWordsList();
+  // New keyword objects for every delimited hit in code of the given kinds
+  // at or after Start, by position.
+  std::vector<std::unique_ptr<TKeywordInfo>> GetKeywordsList(std::span<const int> Kinds, int Start) const;
+  int GetFirstKeyword(int Kind) const;  // index in Keywords, -1 when none
+  void RemoveInitializationSection();
+  void RemoveTypeDeclarations();
+  // False when an external or forward keyword does not follow a procedure or
+  // function keyword.
+  bool RemoveExternalForwards();
+  void UpdateRoutineList();
+  // Levels, links and both uses clauses; records the first error.
+  void CheckKeywordsList();
+  // "Error <code>: <title>", CR LF, the text.
+  std::string GetErrorMessage() const;
+  // One line per keyword, an empty line before every outermost routine.
+  std::string DebugGetKeyWordsText() const;
+
+  // --- Routine code state ------------------------------------------------
+  // Rates the routine at KeywordIndex (an index into Keywords): 1 Missing,
+  // 2 Correct, 3 Incorrect, 4 Ignored (the marker also sets State 4).
+  void CheckRoutineCodeState(int KeywordIndex);
+  // Index in Keywords of the protective clause of the routine at
+  // RoutineIndex (into Routines), -1 when none; rates the clauses it walks.
+  int GetRoutineClauseIdx(int RoutineIndex);
+
+  // --- Code changes ------------------------------------------------------
+  // Each takes an index into Routines and returns the change of Text's
+  // length, 0 when refused (nothing changed then). Asm routines are never
+  // edited. The keyword list stays what a new scan of the text would give.
+  int AddCode(int RoutineIndex, int NewState);
+  int UpdateCode(int RoutineIndex);
+  int RemoveCode(int RoutineIndex);
+  int AddIgnoreCode(int RoutineIndex);
+  int RemoveIgnoreCode(int RoutineIndex);
+  // The try opening the except or finally at ClauseIndex; -1 when none.
+  int GetTryClauseIdx(int ClauseIndex) const;
+  // The first keyword after the routine's end; -1 when none.
+  int GetKeywordAfterEnd(const TRoutineInfo* Routine) const;
+  // The routine from its keyword through the ";" after its end; empty when
+  // there is none.
+  void GetRoutineCode(const TRoutineInfo* Routine, std::string& Code) const;
+  // The ignore marker in the routine's body, in any letter case; -1 when none.
+  int GetRoutineIgnoreCodePos(const TRoutineInfo* Routine) const;
+
+  // --- Routine scan and statistics ---------------------------------------
+  // Applies ScanActions (ScanActions.h) to every routine once. A cancel ends
+  // with the silent abort; the routines edited before it keep their changes.
+  void ScanRoutines();
+  // Routines by State (Added, Updated, Removed; the fourth entry is left
+  // alone) and by CodeState.
+  void GetStats(std::array<int, 4>& AModifications, std::array<int, 4>& CodeStatus) const;
+
   // --- Data --------------------------------------------------------------
   std::string FileName;
   std::string ErrorTitle;
@@ -150,6 +210,25 @@ class TSourceScanner {
   std::array<int, 4> InitialCodeStatus{-1, -1, -1, -1};  // Incorrect, Ignored
 
  private:
+  // --- Keyword list helpers (KeywordLookups.cpp, CodeChanges.cpp, RoutineScan.cpp)
+  int FirstKeywordAfter(int Position) const;  // index in Keywords, -1 when none
+  int IndexOfKeyword(const TKeywordInfo* K) const;
+  int IndexOfRoutine(const TRoutineInfo* R) const;
+  // The routine at RoutineIndex when the edits may change it, else nullptr.
+  TRoutineInfo* EditableRoutine(int RoutineIndex) const;
+  // AdaptNextRoutinesPos, also for the keywords a routine scan holds aside.
+  void ShiftFollowing(int FromIndex, int Delta);
+  // AddQuellumUnitInUse, once per scanned text.
+  void EnsureLibraryUnit();
+  bool LibraryUnitEnsured = false;
+  // While a routine scan runs, the text and keywords after the routine being
+  // edited are held aside (RoutineScan.cpp), so that an edit moves only the
+  // little that follows it; nullptr otherwise.
+  struct TEditWindow;
+  TEditWindow* FWindow = nullptr;
+  // GetLevel1Routine and IndexOfRoutine while the window is open.
+  TRoutineInfo* Level1RoutineInScan(const TRoutineInfo* R) const;
+  int RoutineIndexInScan(const TRoutineInfo* R) const;
   int Length() const { return static_cast<int>(Text.size()); }
   // FindToken that gives up once a candidate would start at or after Limit.
   int FindTokenBefore(std::string_view Token, std::string_view Left, int From, std::string_view Right,

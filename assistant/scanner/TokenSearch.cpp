@@ -2,6 +2,7 @@
 // status string per character, so a sweep over a unit stays linear.
 #include <algorithm>
 #include <climits>
+#include <cstring>
 
 #include "Lumbrick.h"
 #include "SourceScanner.h"
@@ -47,8 +48,27 @@ int TSourceScanner::FindTokenBefore(std::string_view Token, std::string_view Lef
   if (Token.empty() || Text.empty()) return -1;
   const int len = static_cast<int>(Token.size());
   const char first = LowerAscii(Token[0]);
+  const char firstUpper = first >= 'a' && first <= 'z' ? static_cast<char>(first - ('a' - 'A')) : first;
+  // Where the first character comes next in either case, searched with
+  // memchr: with nothing matched, every other character is passed over. Each
+  // is searched again only once the pass has gone beyond it.
+  const std::size_t unknown = std::string::npos;
+  std::size_t nextLower = unknown;
+  std::size_t nextUpper = unknown;
+  const auto nextOf = [this](char c, std::size_t from) {
+    const void* q = std::memchr(Text.data() + from, c, Text.size() - from);
+    return q == nullptr ? Text.size() : static_cast<std::size_t>(static_cast<const char*>(q) - Text.data());
+  };
   std::size_t k = 0;  // token characters matched so far
   for (int p = std::max(From + 1, 1); p <= Length(); ++p) {
+    if (k == 0) {
+      const std::size_t i = p - 1;
+      if (nextLower == unknown || nextLower < i) nextLower = nextOf(first, i);
+      if (nextUpper == unknown || nextUpper < i) nextUpper = firstUpper == first ? nextLower : nextOf(firstUpper, i);
+      const std::size_t next = std::min(nextLower, nextUpper);
+      if (next >= Text.size()) return -1;
+      p = static_cast<int>(next) + 1;
+    }
     const char c = LowerAscii(Text[p - 1]);
     if (c == LowerAscii(Token[k]))
       ++k;

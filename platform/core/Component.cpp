@@ -7,13 +7,17 @@ TComponent::TComponent(TComponent* owner) : owner_(owner) {
 }
 
 TComponent::~TComponent() {
+  DestroyComponents();
+  if (owner_) owner_->Remove(this);
+}
+
+void TComponent::DestroyComponents() {
   while (!owned_.empty()) {
     TComponent* child = owned_.back();
     owned_.pop_back();
     child->owner_ = nullptr;
     delete child;
   }
-  if (owner_) owner_->Remove(this);
 }
 
 void TComponent::Remove(TComponent* child) {

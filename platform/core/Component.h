@@ -18,6 +18,8 @@ class TComponent : public TObject {
   TComponent& operator=(const TComponent&) = delete;
 
   TComponent* Owner() const { return owner_; }
+  // Frees the owned components, last created first.
+  void DestroyComponents();
   const std::string& Name() const { return name_; }
   void SetName(std::string name) { name_ = std::move(name); }
 

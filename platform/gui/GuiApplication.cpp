@@ -30,6 +30,8 @@ TGuiApplication::TGuiApplication(int& argc, char** argv)
 }
 
 TGuiApplication::~TGuiApplication() {
+  // Owned components may hold windows: free them while Qt still runs.
+  DestroyComponents();
   Screen = previous_screen_;
   SetDialogHost(previous_dialogs_);
 }

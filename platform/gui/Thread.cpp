@@ -1,12 +1,19 @@
 #include "Thread.h"
 
-#include <QCoreApplication>
-#include <QMetaObject>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <QSocketNotifier>
+#include <algorithm>
+#include <cerrno>
 #include <condition_variable>
+#include <cstdint>
 #include <deque>
 #include <mutex>
+#include <vector>
 
 #include "Application.h"
+#include "Guard.h"
 
 namespace {
 
@@ -16,21 +23,42 @@ struct SyncRequest {
   bool done = false;
 };
 
-// The queue of methods waiting for the GUI thread. A plain mutex and
-// condition variable carry the hand-over between the threads; Qt's event
-// loop only wakes the GUI thread up.
+// What threads hand to the GUI thread: methods to run while they wait, and
+// ended threads to release. A plain mutex and condition variable carry every
+// hand-over. A thread wakes the GUI thread up by writing to an event file
+// descriptor that the GUI thread's event loop watches: no Qt object is
+// touched from another thread.
 std::mutex syncLock;
 std::condition_variable syncChanged;
 std::deque<SyncRequest*> syncQueue;
+std::vector<TThread*> releaseQueue;
 
 // Static initialisation runs in the main thread, which is the GUI thread.
 const std::thread::id guiThread = std::this_thread::get_id();
 
 bool InGuiThread() { return std::this_thread::get_id() == guiThread; }
 
+// Created in the GUI thread before the first thread starts; it lives as long
+// as the process.
+int wakeFd = -1;
+
+void WatchWakeUps() {
+  wakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+  if (wakeFd < 0) return;  // WaitFor still runs what threads wait on
+  auto* notifier = new QSocketNotifier(wakeFd, QSocketNotifier::Read);
+  QObject::connect(notifier, &QSocketNotifier::activated, notifier, Guarded(nullptr, [] {
+                     std::uint64_t count;
+                     while (read(wakeFd, &count, sizeof count) > 0) {
+                     }
+                     CheckSynchronize();
+                   }));
+}
+
 void WakeGuiThread() {
-  if (QCoreApplication* app = QCoreApplication::instance())
-    QMetaObject::invokeMethod(app, &CheckSynchronize, Qt::QueuedConnection);
+  if (wakeFd < 0) return;
+  const std::uint64_t one = 1;
+  while (write(wakeFd, &one, sizeof one) < 0 && errno == EINTR) {
+  }
 }
 
 }  // namespace
@@ -40,7 +68,7 @@ void CheckSynchronize() {
     SyncRequest* request;
     {
       std::lock_guard lock(syncLock);
-      if (syncQueue.empty()) return;
+      if (syncQueue.empty()) break;
       request = syncQueue.front();
       syncQueue.pop_front();
     }
@@ -59,6 +87,12 @@ void CheckSynchronize() {
     }
     syncChanged.notify_all();
   }
+  std::vector<TThread*> ended;
+  {
+    std::lock_guard lock(syncLock);
+    ended.swap(releaseQueue);
+  }
+  for (TThread* thread : ended) thread->Release();
 }
 
 TThread::TThread() = default;
@@ -68,10 +102,14 @@ TThread::~TThread() {
     Terminate();
     WaitFor();
   }
+  std::lock_guard lock(syncLock);
+  std::erase(releaseQueue, this);
 }
 
 void TThread::Start() {
-  if (!thread_.joinable()) thread_ = std::thread([this] { Run(); });
+  if (thread_.joinable()) return;
+  if (wakeFd < 0) WatchWakeUps();
+  thread_ = std::thread([this] { Run(); });
 }
 
 void TThread::Synchronize(const std::function<void()>& method) {
@@ -80,14 +118,12 @@ void TThread::Synchronize(const std::function<void()>& method) {
     return;
   }
   SyncRequest request{&method, nullptr, false};
-  {
-    std::lock_guard lock(syncLock);
-    syncQueue.push_back(&request);
-  }
-  syncChanged.notify_all();  // a WaitFor in the GUI thread runs it too
-  WakeGuiThread();
   std::unique_lock lock(syncLock);
+  syncQueue.push_back(&request);
+  WakeGuiThread();
+  syncChanged.notify_all();  // a WaitFor in the GUI thread runs it too
   syncChanged.wait(lock, [&] { return request.done; });
+  lock.unlock();
   if (request.error) std::rethrow_exception(request.error);
 }
 
@@ -105,11 +141,14 @@ void TThread::Run() {
     release = FreeOnTerminate && !waited_;
   });
   // The release is queued and the end recorded under the lock, so a waiter
-  // that sees the end may delete the object (which drops the queued
+  // that sees the end may delete the object (which withdraws the queued
   // release); nothing of the object is touched after the lock is left.
   {
     std::lock_guard lock(syncLock);
-    if (release) QMetaObject::invokeMethod(this, [this] { Release(); }, Qt::QueuedConnection);
+    if (release) {
+      releaseQueue.push_back(this);
+      WakeGuiThread();
+    }
     finished_ = true;
   }
   syncChanged.notify_all();
@@ -132,3 +171,4 @@ void TThread::WaitFor() {
   }
   thread_.join();
 }
+

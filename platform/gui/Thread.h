@@ -50,7 +50,10 @@ class TThread : public QObject, public TObject {
 
  private:
   void Run();
+  // In the GUI thread, once the run has ended: deletes the object unless a
+  // waiter holds it.
   void Release();
+  friend void CheckSynchronize();
 
   std::thread thread_;
   std::atomic<bool> terminated_{false};

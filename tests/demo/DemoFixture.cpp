@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <QGuiApplication>
+
 #include "Application.h"
 #include "Lumbrick.h"
 #include "StringList.h"
@@ -14,6 +16,8 @@ DemoTest::DemoTest() : saved_exe_(Application->ExeName()), saved_title_(Applicat
   Application->SetExeName(dir.File("dromlet"));
   Application->Title = "dromlet";
   SetReportWindowFactory(MakeRecordingWindow);
+  // Closing a test's window must not quit the application the tests run in.
+  QGuiApplication::setQuitOnLastWindowClosed(false);
 }
 
 DemoTest::~DemoTest() {

@@ -3,6 +3,7 @@
 // the report window records what the library shows.
 #pragma once
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>

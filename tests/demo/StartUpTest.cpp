@@ -2,19 +2,21 @@
 // program's block of the technical text, the browser start, CRLF.
 #include <QLabel>
 #include <QLineEdit>
+#include <QTabBar>
 #include <QTabWidget>
-#include <QThread>
+#include <QToolButton>
 #include <fstream>
 
 #include "Application.h"
 #include "Colors.h"
 #include "DemoFixture.h"
+#include "EventWait.h"
 #include "Files.h"
+#include "ListBox.h"
 #include "Lumbrick.h"
 #include "QtText.h"
 #include "RadioGroup.h"
 #include "Timer.h"
-#include "WaitForFile.h"
 
 namespace {
 
@@ -47,6 +49,45 @@ TEST_F(StartUpTest, WithoutSettingsFileTheTourStartsInEnglishOnTheIntroduction) 
   // The introduction shows no warning, and reading the settings writes none.
   EXPECT_TRUE(dialogs.Shown().empty());
   EXPECT_FALSE(FileExists(dir.File("Dromlet.ini")));
+}
+
+TEST_F(StartUpTest, TheWindowKeepsItsDesign) {
+  TfmMain& fm = Open();
+  EXPECT_EQ(fm.Name(), "fmMain");
+  EXPECT_EQ(fm.size(), QSize(726, 484));
+  EXPECT_EQ(fm.minimumSize(), fm.maximumSize());  // single border: no resizing
+  EXPECT_EQ(fm.font().pixelSize(), 11);
+  EXPECT_FALSE(fm.windowIcon().isNull());
+  for (const char* name :
+       {"Panel2", "pMarroway", "imMarroway", "lbMenu1", "btPrevious", "btNext", "lbMenu2", "lbPages", "rgOnOff",
+        "rgLanguage", "PageControl1", "tsIntro", "lb01T", "lb01", "lb02T", "lb02", "Bevel1", "lb03", "lbBrowser",
+        "edWebBrowser", "btNav", "tsSimple", "lb11T", "lb11", "btSimpleWithout", "lb12T", "lb12", "btSimpleWith",
+        "lb13", "tsHandled", "lb21T", "lb21", "ed2Num", "bt2Calc", "bt2CalcPartiallyProtected", "bt2CalcProtected",
+        "tsProcessMessages", "lb31T", "lb31", "lb32T", "lb32", "btThread", "btTimer", "cbBuggyTimer", "lb3Timer",
+        "btEnjoy", "btCounter", "cbBuggyCounter", "lb3Counter", "tsDisable", "lb41T", "lb41", "lb42T", "lb42",
+        "ed4Num", "bt4Calc", "bt4CalcDisabled", "tsDebugMsg", "lb51T", "lb51", "lb52T", "lb52", "btUseDebugMsg",
+        "tsPerformances", "lb61T", "lb61", "lb62T", "lb62", "lbWarning", "btCloseProcess", "btPerfNormal", "btPerf",
+        "lb63"})
+    EXPECT_NE(fm.findChild<QWidget*>(name), nullptr) << name;
+  EXPECT_NE(fm.findChild<QObject*>("Timer1"), nullptr);
+  EXPECT_EQ(fm.Panel2->width(), 139);
+  EXPECT_EQ(fm.lbPages->size(), QSize(121, 128));
+  EXPECT_EQ(fm.btNext->size(), QSize(57, 22));
+  EXPECT_EQ(fm.btPrevious->x() < fm.btNext->x(), true);
+  EXPECT_EQ(fm.lb63->size(), QSize(480, 54));
+  EXPECT_EQ(fm.PageControl1->count(), 7);
+  EXPECT_FALSE(fm.PageControl1->tabBar()->isVisible());
+  EXPECT_EQ(fm.btNav->toolTip(), "Browse Files");
+  EXPECT_EQ(fm.OpenDialog1.Filter, "Exe Files (*.exe)|*.exe|All Files (*.*)|*.*");
+  EXPECT_EQ(As(fm.rgOnOff->title()), " Lumbrick ");
+  EXPECT_EQ(FontColor(fm.lb3Timer), clTeal);
+  EXPECT_EQ(fm.lb3Timer->font().pixelSize(), 16);
+  EXPECT_TRUE(fm.lb3Timer->font().bold());
+  EXPECT_EQ(FontColor(fm.lb01T), clNavy);
+  EXPECT_TRUE(fm.lb01T->font().bold());
+  EXPECT_EQ(FontColor(fm.lbWarning), clRed);
+  EXPECT_EQ(FontColor(fm.lb63), clNavy);
+  EXPECT_TRUE(fm.lb63->wordWrap());
 }
 
 TEST_F(StartUpTest, BindsTheLibraryToTheProgram) {

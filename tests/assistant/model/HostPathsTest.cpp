@@ -48,6 +48,21 @@ TEST_F(HostPathsTest, AnIndexReadsEachFolderOnce) {
   EXPECT_EQ(FindHostFile(Path("missing/B.pas"), &index), "");
 }
 
+TEST_F(HostPathsTest, ASearchFindsTheFirstFolderHoldingTheName) {
+  Write("one/other.pas", "");
+  Write("two/UNIT1.pas", "");
+  Write("two/Unit1.PAS", "");
+  Write("three/Unit1.pas", "");
+  Write("three/unit2.pas", "");
+  std::filesystem::create_directories(Path("one/Unit2.pas"));  // a folder, not a file
+  const TFolderSearch search({Path("one/"), Path("missing/"), Path("two/"), Path("three/")});
+  // The second folder holds it ignoring case: it wins over the exact name further on.
+  EXPECT_EQ(search.Find("Unit1.pas"), Path("two/UNIT1.pas"));
+  EXPECT_EQ(search.Find("Unit1.PAS"), Path("two/Unit1.PAS"));
+  EXPECT_EQ(search.Find("UNIT2.PAS"), Path("three/unit2.pas"));
+  EXPECT_EQ(search.Find("Unit3.pas"), "");
+}
+
 TEST_F(HostPathsTest, RelativePathsAsThePlatformGivesThem) {
   EXPECT_EQ(ExtractRelativePath("/p/", "/p/Sub/U.pas"), "Sub/U.pas");
   EXPECT_EQ(ExtractRelativePath("/p", "/p/U.pas"), "U.pas");

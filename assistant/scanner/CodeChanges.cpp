@@ -1,0 +1,289 @@
+// The five edits of a routine: the protective block added, its routine text
+// rewritten, the block removed, the ignore marker added and removed. Each
+// changes Text and TextStatus in step and repairs the keyword list where the
+// routine lies, so that the list stays what a new scan would give.
+//
+// Beyond the rules of the edits, a routine is refused where the edit would
+// leave a source that no longer compiles or means something else: a line
+// inserted inside a comment, a block around code that shares the begin or
+// end line with keywords or with a statement left unfinished, line breaks
+// other than CR LF, and a removal that would take more than the block.
+#include <algorithm>
+
+#include "CodeOptions.h"
+#include "KeywordKinds.h"
+#include "Lumbrick.h"
+#include "RoutineEdit.h"
+#include "SourceScanner.h"
+
+namespace {
+
+const std::string CRLF = "\r\n";
+constexpr std::string_view IgnoreMarker = "{Corvane.IgnoreRoutine}";
+
+// S with Lead put after each of its line breaks.
+std::string IndentAfterLineBreaks(const std::string& S, const std::string& Lead) try {
+  std::string r;
+  for (std::size_t i = 0; i < S.size(); ++i) {
+    r += S[i];
+    if (S[i] == '\n' && i > 0 && S[i - 1] == '\r') r += Lead;
+  }
+  return r;
+} catch (...) {
+  VIX->Push("Function IndentAfterLineBreaks");
+  throw;
+}
+
+bool IsSpace(char c) noexcept { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// The last code character before P that is not a blank, TAB or line break.
+int LastSignificantBefore(const TSourceScanner& S, int P) try {
+  for (int p = std::min(P - 1, static_cast<int>(S.Text.size())); p >= 1; --p)
+    if (!IsSpace(S.Text[p - 1]) && S.CharIsCode(p)) return p;
+  return -1;
+} catch (...) {
+  VIX->Push("Function LastSignificantBefore");
+  throw;
+}
+
+// The last character of the keyword K.
+int KeywordLast(const TKeywordInfo& K) try {
+  return K.Position + static_cast<int>(K.GetKeyword().size()) - 1;
+} catch (...) {
+  VIX->Push("Function KeywordLast");
+  throw;
+}
+
+}  // namespace
+
+TRoutineInfo* TSourceScanner::EditableRoutine(int RoutineIndex) const try {
+  if (RoutineIndex < 0 || RoutineIndex >= static_cast<int>(Routines.size())) return nullptr;
+  TRoutineInfo* r = Routines[RoutineIndex];
+  if (r->kiBegin == nullptr || r->kiEnd == nullptr || r->kiBegin->Keyword != kwBegin) return nullptr;
+  // A list that does not fit the text (a text loaded again and not scanned).
+  if (r->Position < 1 || r->kiBegin->Position <= r->Position || r->kiEnd->Position <= r->kiBegin->Position ||
+      r->kiEnd->Position + 2 > Length())
+    return nullptr;
+  return r;
+} catch (...) {
+  VIX->Push("Function TSourceScanner.EditableRoutine");
+  throw;
+}
+
+int TSourceScanner::AddCode(int RoutineIndex, int NewState) try {
+  TRoutineInfo* r = EditableRoutine(RoutineIndex);
+  if (r == nullptr) return 0;
+  const int after = GetKeywordAfterEnd(r);
+  const int begin = r->kiBegin->Position;
+  const int end = r->kiEnd->Position;
+  const int crlf = FindCRLF(begin, true);
+  if (crlf == -1) return 0;
+  const int tryPos = crlf + 2;
+  const int endLine = GetStartOfLine(end);
+  if (tryPos > endLine) return 0;
+
+  const int first = IndexOfKeyword(r->kiBegin);
+  const int last = IndexOfKeyword(r->kiEnd);
+  if (first == -1 || last <= first || !OnlyCRLFBreaks(*this, begin, end)) return 0;
+  // The lines of the block must go between whole statements, where code is
+  // read, and hold every keyword of the body between them.
+  for (int i = first + 1; i < last; ++i)
+    if (Keywords[i]->Position < tryPos || Keywords[i]->Position >= endLine) return 0;
+  if (!CodeReadAt(*this, begin, tryPos) || !CodeReadAt(*this, begin, endLine)) return 0;
+  const int beforeTry = LastSignificantBefore(*this, tryPos);
+  if (beforeTry != begin + 4 && Text[beforeTry - 1] != ';') return 0;
+  const int beforeEndLine = LastSignificantBefore(*this, endLine);
+  if (FindFirstSignificantChar(endLine) != end && Text[beforeEndLine - 1] != ';' && beforeEndLine != begin + 4)
+    return 0;
+
+  const std::string tab = GetRoutineTabulation(r);
+  const std::string lead = GetRoutineMargin(r) + tab;
+  const std::string block = lead + IndentAfterLineBreaks(r->BuildExceptBloc(FileName, tab), lead) + CRLF;
+  const std::string tryText = lead + "Try" + CRLF;
+
+  TRoutineEdit edit(*this, first, last);
+  edit.Insert(endLine, block);
+  edit.Insert(tryPos, tryText);
+  int blockPos = endLine + static_cast<int>(tryText.size());
+  edit.Track(&blockPos);
+  const int bodyPos = tryPos + static_cast<int>(tryText.size());
+  if (CodeOptions.ReindentAddedCode) {
+    edit.Reindent(bodyPos, blockPos - 1, tab, true);
+    edit.Restatus(bodyPos, blockPos - 1);  // indentation put inside comments is comment
+  }
+
+  for (int i = first + 1; i < last; ++i) ++Keywords[i]->Level;
+  const int level = r->kiBegin->Level + 1;
+  auto tryKeyword = std::make_unique<TKeywordInfo>(tryPos + static_cast<int>(lead.size()), kwTry);
+  auto clause = std::make_unique<TExceptClauseInfo>(blockPos + static_cast<int>(lead.size()), kwExcept);
+  auto blockEnd =
+      std::make_unique<TKeywordInfo>(FindToken("end", LeftDelimiters, clause->Position, RightDelimiters), kwEnd);
+  tryKeyword->Level = level;
+  clause->Level = level;
+  blockEnd->Level = level;
+  clause->CodeState = 2;
+  clause->kiEnd = blockEnd.get();
+  Keywords.insert(Keywords.begin() + last, std::move(blockEnd));
+  Keywords.insert(Keywords.begin() + last, std::move(clause));
+  Keywords.insert(Keywords.begin() + first + 1, std::move(tryKeyword));
+
+  r->State = NewState;
+  FileState = 1;
+  const int delta = edit.Delta();
+  ShiftFollowing(after == -1 ? -1 : after + 3, delta);
+  // The block just written is correct; a marker in the body still wins.
+  r->CodeState = 2;
+  if (GetRoutineIgnoreCodePos(r) != -1) CheckRoutineCodeState(IndexOfKeyword(r));
+  EnsureLibraryUnit();
+  return delta;
+} catch (...) {
+  VIX->Push("Function TSourceScanner.AddCode");
+  throw;
+}
+
+int TSourceScanner::UpdateCode(int RoutineIndex) try {
+  const int c = GetRoutineClauseIdx(RoutineIndex);
+  TRoutineInfo* r = EditableRoutine(RoutineIndex);
+  if (c == -1 || r == nullptr) return 0;
+  const int after = GetKeywordAfterEnd(r);
+  const auto& clause = static_cast<const TExceptClauseInfo&>(*Keywords[c]);
+  const int q1 = FindCharInCodeAfter('\'', clause.Position);
+  const int q2 = q1 == -1 ? -1 : FindCharInCodeAfter('\'', q1);
+
+  TRoutineEdit edit(*this, IndexOfKeyword(r->kiBegin), IndexOfKeyword(r->kiEnd));
+  if (q2 != -1 && (clause.kiEnd == nullptr || q2 < clause.kiEnd->Position)) {
+    const std::string expected = r->BuildExceptBloc(FileName, "");
+    const std::size_t open = expected.find('\'');
+    const std::size_t close = expected.find('\'', open + 1);
+    const std::string routineText = expected.substr(open + 1, close - open - 1);
+    edit.Delete(q1 + 1, q2 - q1 - 1);
+    edit.Insert(q1 + 1, routineText);
+    edit.Restatus(q1, q1 + static_cast<int>(routineText.size()) + 1);  // a literal, quotes included
+  }
+
+  r->State = 2;
+  FileState = 1;
+  const int delta = edit.Delta();
+  ShiftFollowing(after, delta);
+  CheckRoutineCodeState(IndexOfKeyword(r));
+  EnsureLibraryUnit();
+  return delta;
+} catch (...) {
+  VIX->Push("Function TSourceScanner.UpdateCode");
+  throw;
+}
+
+int TSourceScanner::RemoveCode(int RoutineIndex) try {
+  const int c = GetRoutineClauseIdx(RoutineIndex);
+  const int t = GetTryClauseIdx(c);
+  TRoutineInfo* r = EditableRoutine(RoutineIndex);
+  if (c == -1 || t == -1 || r == nullptr) return 0;
+  const int after = GetKeywordAfterEnd(r);
+  const std::string tab = GetRoutineTabulation(r);
+  const auto& clause = static_cast<const TExceptClauseInfo&>(*Keywords[c]);
+  const int clausePos = clause.Position;
+  const int tryPos = Keywords[t]->Position;
+  int e = -1;
+  for (int i = t; i < static_cast<int>(Keywords.size()) && e == -1; ++i)
+    if (Keywords[i]->Keyword == kwEnd && Keywords[i]->Level == Keywords[t]->Level) e = i;
+  const int semi = clause.kiEnd ? FindCharInCodeAfter(';', clause.kiEnd->Position) : -1;
+  const int begin = r->kiBegin->Position;
+  const int end = r->kiEnd->Position;
+  if (semi == -1 || e == -1 || tryPos <= begin || tryPos >= end || clausePos <= begin || clausePos >= end) return 0;
+
+  // Only the block goes: its ";" follows its end at once, and the statements
+  // it held stand where a list of statements is read once it is gone.
+  if (Keywords[e].get() != clause.kiEnd || semi >= end || FindFirstSignificantChar(clause.kiEnd->Position + 3) != semi ||
+      e + 1 >= static_cast<int>(Keywords.size()))
+    return 0;
+  const int beforeTry = LastSignificantBefore(*this, tryPos);
+  const TKeywordInfo& opener = *Keywords[t - 1];
+  const bool listBefore = Text[beforeTry - 1] == ';' ||
+                          (beforeTry == KeywordLast(opener) && (IsOpeningKind(opener.Keyword) || IsClauseKind(opener.Keyword)) &&
+                           opener.Keyword != kwCase && opener.Keyword != kwAsm);
+  const int beforeClause = LastSignificantBefore(*this, clausePos);
+  const bool closedBefore = Text[beforeClause - 1] == ';' || beforeClause == tryPos + 2 ||
+                            (Keywords[e + 1]->Keyword == kwEnd && FindFirstSignificantChar(semi + 1) == Keywords[e + 1]->Position);
+  if (!listBefore || !closedBefore) return 0;
+
+  const int first = IndexOfKeyword(r->kiBegin);
+  const int last = IndexOfKeyword(r->kiEnd);
+  int clauseLine = GetStartOfLine(clausePos);
+  int tryLine = GetStartOfLine(tryPos);
+  TRoutineEdit edit(*this, first, last);
+  edit.Track(&clauseLine);
+  edit.Track(&tryLine);
+  edit.Delete(clausePos, semi - clausePos + 1);
+  edit.RemoveLineIfEmpty(clausePos);
+  edit.Delete(tryPos, 3);
+  edit.RemoveLineIfEmpty(tryPos);
+  if (CodeOptions.ReindentRemovedCode) {
+    // The lines the block held, never the begin line.
+    const int from = std::max(tryLine, FindCRLF(begin, true) + 2);
+    edit.Reindent(from, clauseLine - 1, tab, false);
+  }
+
+  for (int i = t + 1; i < e; ++i) --Keywords[i]->Level;
+  Keywords.erase(Keywords.begin() + e);
+  Keywords.erase(Keywords.begin() + c);
+  Keywords.erase(Keywords.begin() + t);
+
+  r->State = 3;
+  FileState = 1;
+  const int delta = edit.Delta();
+  ShiftFollowing(after == -1 ? -1 : after - 3, delta);
+  CheckRoutineCodeState(IndexOfKeyword(r));
+  return delta;
+} catch (...) {
+  VIX->Push("Function TSourceScanner.RemoveCode");
+  throw;
+}
+
+int TSourceScanner::AddIgnoreCode(int RoutineIndex) try {
+  TRoutineInfo* r = EditableRoutine(RoutineIndex);
+  if (r == nullptr) return 0;
+  const int after = GetKeywordAfterEnd(r);
+  const int begin = r->kiBegin->Position;
+  const int crlf = FindCRLF(begin, true);
+  if (crlf == -1) return 0;
+  const int pos = crlf + 2;
+  if (pos > GetStartOfLine(r->kiEnd->Position)) return 0;
+  if (!CodeReadAt(*this, begin, pos)) return 0;  // a marker inside a comment would close it
+
+  TRoutineEdit edit(*this, IndexOfKeyword(r->kiBegin), IndexOfKeyword(r->kiEnd));
+  edit.Insert(pos, GetRoutineTabulation(r) + std::string(IgnoreMarker) + CRLF);
+  r->State = 4;
+  FileState = 1;
+  const int delta = edit.Delta();
+  ShiftFollowing(after, delta);
+  CheckRoutineCodeState(IndexOfKeyword(r));
+  return delta;
+} catch (...) {
+  VIX->Push("Function TSourceScanner.AddIgnoreCode");
+  throw;
+}
+
+int TSourceScanner::RemoveIgnoreCode(int RoutineIndex) try {
+  TRoutineInfo* r = EditableRoutine(RoutineIndex);
+  if (r == nullptr) return 0;
+  const int after = GetKeywordAfterEnd(r);
+  const int begin = r->kiBegin->Position;
+  const int m = GetRoutineIgnoreCodePos(r);
+  if (m <= begin) return 0;
+  // Deleted only where it is a comment of its own, or inside a line comment:
+  // elsewhere the deletion would change a literal or another comment's end.
+  if (!CodeReadAt(*this, begin, m) && CharStatus(m) != 3) return 0;
+
+  TRoutineEdit edit(*this, IndexOfKeyword(r->kiBegin), IndexOfKeyword(r->kiEnd));
+  edit.Delete(m, static_cast<int>(IgnoreMarker.size()));
+  edit.RemoveLineIfEmpty(m);
+  r->State = 3;
+  FileState = 1;
+  const int delta = edit.Delta();
+  ShiftFollowing(after, delta);
+  CheckRoutineCodeState(IndexOfKeyword(r));
+  return delta;
+} catch (...) {
+  VIX->Push("Function TSourceScanner.RemoveIgnoreCode");
+  throw;
+}

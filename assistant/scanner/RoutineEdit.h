@@ -1,0 +1,49 @@
+// One edit of a routine's text. Every insertion and deletion goes to Text
+// and TextStatus alike and moves the positions that follow it: those of the
+// keywords of the routine's body (the edited range of the keyword list) and
+// of the positions the edit itself still needs. The keywords after the
+// routine move once, by the whole change, when the edit is done.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class TSourceScanner;
+
+class TRoutineEdit {
+ public:
+  // The keywords at indices First to Last follow the edits.
+  TRoutineEdit(TSourceScanner& AScanner, int First, int Last);
+
+  // Also follows *P; P must outlive the edit.
+  void Track(int* P) { FTracked.push_back(P); }
+  // Piece goes before the character at P; its status is that of the piece
+  // alone (right for a piece inserted where code is read).
+  void Insert(int P, const std::string& Piece);
+  void Delete(int P, int Count);
+  void RemoveLineIfEmpty(int P);
+  // One indentation unit added to, or removed from, every line of the range
+  // (the indentation helpers), positions carried along: only blanks and TABs
+  // come or go, so every other character keeps its order.
+  void Reindent(int From, int To, const std::string& Unit, bool Add);
+  // The status of From to To made again from the text, as a load would make
+  // it: From must be a place where code is read (no comment or literal open).
+  void Restatus(int From, int To);
+  int Delta() const;
+
+ private:
+  void Shift(int From, int By);  // every followed position at or after From
+  std::vector<int*> Followed() const;
+
+  TSourceScanner& S;
+  int FFirst;
+  int FLast;
+  std::size_t FStartLength;
+  std::vector<int*> FTracked;
+};
+
+// Whether code is read at P (no comment or literal open there), the text
+// being read from From, a place where code is read.
+bool CodeReadAt(const TSourceScanner& S, int From, int P);
+// Every line break from From to To is a CR LF pair.
+bool OnlyCRLFBreaks(const TSourceScanner& S, int From, int To);

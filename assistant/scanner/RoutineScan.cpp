@@ -1,0 +1,230 @@
+// The routine scan, which applies the chosen action to every routine of a
+// scanned unit, and the routine counts.
+#include <algorithm>
+#include <unordered_map>
+
+#include "KeywordKinds.h"
+#include "Lumbrick.h"
+#include "ScanActions.h"
+#include "ScanProgress.h"
+#include "SourceScanner.h"
+#include "Translator.h"
+
+TScanActions ScanActions;
+
+// Every edit inserts into or deletes from the text and the keyword list, and
+// shifts every keyword after it: done on the whole unit for each routine,
+// securing a unit would cost its size times its routine count. During the
+// scan the text and the keywords past the routine at hand are held aside, in
+// their old positions; they take the shift they are owed when the window
+// reaches them. Each edit then moves no more than the rest of its own
+// routine, and the searches it makes stay inside the window.
+struct TSourceScanner::TEditWindow {
+  // Open from construction to destruction, also when the scan is cancelled.
+  explicit TEditWindow(TSourceScanner& AScanner) : S(AScanner) { S.FWindow = this; }
+  ~TEditWindow() {
+    S.FWindow = nullptr;
+    Close();
+  }
+  TEditWindow(const TEditWindow&) = delete;
+  TEditWindow& operator=(const TEditWindow&) = delete;
+
+  // The text from End on, and the keywords there, go aside.
+  void HoldAsideFrom(std::size_t End) {
+    End = std::min(End, S.Text.size());
+    // The whole text moves aside and the window takes a copy of its head:
+    // the text is not copied in full.
+    const std::size_t room = S.Text.size() + S.Text.size() / 8;
+    RestText = std::move(S.Text);
+    RestStatus = std::move(S.TextStatus);
+    RestFrom = End;
+    S.Text.reserve(room);
+    S.TextStatus.reserve(room);
+    S.Text.assign(RestText, 0, End);
+    S.TextStatus.assign(RestStatus, 0, End);
+    const int first = S.FirstKeywordAfter(static_cast<int>(End));
+    RestKeywords.clear();
+    RestKeywordFrom = 0;
+    if (first != -1) {
+      std::move(S.Keywords.begin() + first, S.Keywords.end(), std::back_inserter(RestKeywords));
+      S.Keywords.resize(first);
+    }
+    Pending = 0;
+  }
+
+  // The window reaches past Position (in today's positions): through the
+  // line break after the character that follows it.
+  void Cover(int Position) {
+    if (RestFrom >= RestText.size()) return;
+    const std::ptrdiff_t want = static_cast<std::ptrdiff_t>(Position) + 2 - static_cast<std::ptrdiff_t>(S.Text.size());
+    if (want <= 0 && !S.Text.empty() && S.Text.back() == '\n') return;
+    const std::size_t from = RestFrom + static_cast<std::size_t>(std::max<std::ptrdiff_t>(want - 1, 0));
+    const std::size_t lf = RestText.find('\n', std::min(from, RestText.size()));
+    Take(lf == std::string::npos ? RestText.size() : lf + 1);
+  }
+
+  // Everything back, every keyword with its shift.
+  void Close() { Take(RestText.size()); }
+
+  // A keyword held aside still has its old position.
+  int PositionOf(const TKeywordInfo* K) const {
+    if (K == nullptr) return -1;
+    const auto it = std::lower_bound(S.Keywords.begin(), S.Keywords.end(), K->Position,
+                                     [](const std::unique_ptr<TKeywordInfo>& k, int p) { return k->Position < p; });
+    for (auto i = it; i != S.Keywords.end() && (*i)->Position == K->Position; ++i)
+      if (i->get() == K) return K->Position;
+    return K->Position + Pending;
+  }
+
+  // Routines[j] with the latest begin among Routines[0] to Routines[j]; the
+  // edits never change the order of two positions, so it stays right.
+  // Also the index of every routine: the positions of the routines held
+  // aside are old, so the routine list cannot be searched by position.
+  void IndexRoutines() {
+    LatestBegin.clear();
+    RoutineIndex.clear();
+    TRoutineInfo* latest = nullptr;
+    for (TRoutineInfo* r : S.Routines) {
+      if (r->kiBegin && (latest == nullptr || r->kiBegin->Position > latest->kiBegin->Position)) latest = r;
+      LatestBegin.push_back(latest);
+      RoutineIndex.emplace(r, static_cast<int>(RoutineIndex.size()));
+    }
+  }
+
+  TSourceScanner& S;
+  int Pending = 0;  // the shift owed to the keywords held aside
+  std::vector<TRoutineInfo*> LatestBegin;
+  std::unordered_map<const TRoutineInfo*, int> RoutineIndex;
+
+ private:
+  void Take(std::size_t RestEnd) {
+    S.Text.append(RestText, RestFrom, RestEnd - RestFrom);
+    S.TextStatus.append(RestStatus, RestFrom, RestEnd - RestFrom);
+    RestFrom = RestEnd;
+    const int end = static_cast<int>(S.Text.size());
+    while (RestKeywordFrom < RestKeywords.size() && RestKeywords[RestKeywordFrom]->Position + Pending <= end) {
+      RestKeywords[RestKeywordFrom]->Position += Pending;
+      S.Keywords.push_back(std::move(RestKeywords[RestKeywordFrom++]));
+    }
+    if (RestKeywordFrom == RestKeywords.size()) {
+      RestKeywords.clear();
+      RestKeywordFrom = 0;
+    }
+  }
+
+  std::string RestText;
+  std::string RestStatus;
+  std::size_t RestFrom = 0;
+  std::vector<std::unique_ptr<TKeywordInfo>> RestKeywords;
+  std::size_t RestKeywordFrom = 0;
+};
+
+void TSourceScanner::ScanRoutines() try {
+  const int count = static_cast<int>(Routines.size());
+  TEditWindow window(*this);
+  window.IndexRoutines();
+  window.HoldAsideFrom(Keywords.empty() ? Text.size() : std::max(Keywords.front()->Position - 1, 0));
+  for (int i = 0; i < count; ++i) {
+    const TRoutineInfo* r = Routines[i];
+    window.Cover(window.PositionOf(r->kiEnd ? r->kiEnd : r));
+    DisplayInfoPlus(Trt("Routine ") + std::to_string(i + 1) + " / " + std::to_string(count));
+    if (ScanCancelled()) Abort();  // the routines edited so far keep their changes
+    switch (Routines[i]->CodeState) {
+      case 1:
+        if (ScanActions.Missing == 3) AddCode(i, 1);
+        break;
+      case 2:
+        if (ScanActions.Correct == 1) RemoveCode(i);
+        break;
+      case 3:
+        if (ScanActions.Incorrect == 1)
+          RemoveCode(i);
+        else if (ScanActions.Incorrect == 2)
+          UpdateCode(i);
+        break;
+      default:
+        break;  // Ignored routines are left alone
+    }
+  }
+  DisplayInfoPlus("");
+} catch (...) {
+  VIX->Push("Procedure TSourceScanner.ScanRoutines");
+  throw;
+}
+
+// The first routine, in list order, placed at or before R whose begin lies
+// at or after R's: the first whose latest begin so far reaches R's begin.
+TRoutineInfo* TSourceScanner::Level1RoutineInScan(const TRoutineInfo* R) const try {
+  const int index = IndexOfRoutine(R);
+  if (index == -1 || R->kiBegin == nullptr || FWindow->LatestBegin.size() != Routines.size())
+    return index == -1 ? nullptr : Routines[index];
+  const int begin = FWindow->PositionOf(R->kiBegin);
+  const auto& latest = FWindow->LatestBegin;
+  const auto reaches = [this, begin](const TRoutineInfo* r) {
+    return r != nullptr && FWindow->PositionOf(r->kiBegin) >= begin;
+  };
+  int low = 0;
+  int high = index;  // R itself reaches its own begin
+  while (low < high) {
+    const int mid = (low + high) / 2;
+    if (reaches(latest[mid]))
+      high = mid;
+    else
+      low = mid + 1;
+  }
+  return Routines[low];
+} catch (...) {
+  VIX->Push("Function TSourceScanner.Level1RoutineInScan");
+  throw;
+}
+
+int TSourceScanner::RoutineIndexInScan(const TRoutineInfo* R) const try {
+  const auto it = FWindow->RoutineIndex.find(R);
+  return it == FWindow->RoutineIndex.end() ? -1 : it->second;
+} catch (...) {
+  VIX->Push("Function TSourceScanner.RoutineIndexInScan");
+  throw;
+}
+
+void TSourceScanner::GetStats(std::array<int, 4>& AModifications, std::array<int, 4>& CodeStatus) const try {
+  DisplayInfoPlus(Trt("Computing Statistics..."));
+  if (ScanCancelled()) Abort();
+  for (int k = 0; k < 3; ++k) AModifications[k] = 0;  // the fourth is not counted
+  CodeStatus.fill(0);
+  for (const TRoutineInfo* r : Routines) {
+    if (r->CodeState >= 1 && r->CodeState <= 4) ++CodeStatus[r->CodeState - 1];
+    if (r->State >= 1 && r->State <= 3) ++AModifications[r->State - 1];
+  }
+  DisplayInfoPlus("");
+} catch (...) {
+  VIX->Push("Procedure TSourceScanner.GetStats");
+  throw;
+}
+
+void TSourceScanner::ShiftFollowing(int FromIndex, int Delta) try {
+  AdaptNextRoutinesPos(FromIndex, Delta);
+  if (FWindow) FWindow->Pending += Delta;  // all held aside lie after the edit
+} catch (...) {
+  VIX->Push("Procedure TSourceScanner.ShiftFollowing");
+  throw;
+}
+
+// The library unit goes into the uses clause with the first block; the
+// search for it is a pass over the unit's head, not repeated for every block.
+void TSourceScanner::EnsureLibraryUnit() try {
+  if (LibraryUnitEnsured) return;
+  if (FWindow) {
+    // The uses clauses are looked for in the whole text, as outside a scan.
+    const std::size_t end = Text.size();
+    FWindow->Close();
+    const std::size_t before = Text.size();
+    AddQuellumUnitInUse();
+    FWindow->HoldAsideFrom(end + (Text.size() - before));
+  } else {
+    AddQuellumUnitInUse();
+  }
+  LibraryUnitEnsured = true;
+} catch (...) {
+  VIX->Push("Procedure TSourceScanner.EnsureLibraryUnit");
+  throw;
+}
