@@ -20,10 +20,7 @@ std::uint32_t WinExecute(const std::string& CommandLine) try {
 }
 
 bool OpenInBrowser(const std::string& FileName) try {
-  std::string file = FileName;
-  if (file.find(' ') != std::string::npos) file = "\"" + file + "\"";
-  const std::string commandLine = "\"" + As(fmMain->edWebBrowser->text()) + "\" " + file;
-  return WinExecute(commandLine) > 0;
+  return WinExecute(BrowserCommandLine(As(fmMain->edWebBrowser->text()), FileName)) > 0;
 } catch (...) {
   VIX->Push("Function OpenInBrowser");
   throw;

@@ -10,6 +10,7 @@
 #include "DromletMain.h"
 #include "Files.h"
 #include "Lumbrick.h"
+#include "Process.h"
 #include "QtText.h"
 #include "RadioGroup.h"
 #include "Random.h"
@@ -21,7 +22,7 @@ std::atomic<bool> IsEnglish{true};
 namespace {
 // The original's default browser was a Windows path; on this host the
 // default is the desktop's opener, which hands the report to the browser.
-const char* const kDefaultNavigator = "/usr/bin/xdg-open";
+const char* const kDefaultNavigator = HostBrowser;
 }  // namespace
 
 void TfmMain::FormCreate(QObject*) {

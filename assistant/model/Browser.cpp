@@ -13,9 +13,7 @@ std::uint32_t WinExecute(const std::string& CommandLine) try {
 }
 
 bool OpenInBrowser(const std::string& FileName) try {
-  const std::string argument =
-      FileName.find(' ') != std::string::npos ? "\"" + FileName + "\"" : FileName;
-  return WinExecute("\"" + BrowserPath + "\" " + argument) > 0;
+  return WinExecute(BrowserCommandLine(BrowserPath, FileName)) > 0;
 } catch (...) {
   VIX->Push("Function OpenInBrowser");
   throw;

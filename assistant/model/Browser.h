@@ -4,11 +4,13 @@
 #include <cstdint>
 #include <string>
 
+#include "Process.h"
+
 // The web browser: a program path, or a bare name looked up on PATH
 // ([System] Navigator of the settings file).
 extern std::string BrowserPath;
 // The browser of a new installation: the host's default opener.
-inline constexpr const char* DefaultBrowserPath = "xdg-open";
+inline constexpr const char* DefaultBrowserPath = HostBrowser;
 
 // Starts the command line as a new process without waiting for it: the
 // process id, 0 when it could not be started.

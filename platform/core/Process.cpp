@@ -10,6 +10,11 @@
 
 extern char** environ;
 
+std::string BrowserCommandLine(const std::string& browser, const std::string& file) {
+  const std::string argument = file.find(' ') != std::string::npos ? "\"" + file + "\"" : file;
+  return "\"" + browser + "\" " + argument;
+}
+
 std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
   std::vector<std::string> words;
   std::string word;

@@ -14,3 +14,12 @@ std::vector<std::string> SplitCommandLine(const std::string& commandLine);
 // no "/") and returns its process id, or 0 when it could not be started. The
 // child is reaped when it ends.
 std::uint32_t StartProcess(const std::string& commandLine);
+
+// The web browser of a new installation. The programs were written for a
+// fixed Internet Explorer path; on this host it is the desktop's opener.
+inline constexpr const char* HostBrowser = "/usr/bin/xdg-open";
+
+// The command line that opens a file or address in a browser: the browser in
+// double quotes, a blank, then the file, in double quotes when it holds a
+// blank.
+std::string BrowserCommandLine(const std::string& browser, const std::string& file);

@@ -11,6 +11,7 @@
 #include "Colors.h"
 #include "DemoFixture.h"
 #include "EventWait.h"
+#include "Process.h"
 #include "Files.h"
 #include "ListBox.h"
 #include "Lumbrick.h"
@@ -22,7 +23,7 @@ namespace {
 
 using StartUpTest = DemoTest;
 
-const char* const kHostOpener = "/usr/bin/xdg-open";
+const char* const kHostOpener = HostBrowser;
 
 TEST_F(StartUpTest, WithoutSettingsFileTheTourStartsInEnglishOnTheIntroduction) {
   TfmMain& fm = Open();

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "Process.h"
 #include "Browser.h"
 #include "CommonGlobals.h"
 #include "IniValues.h"
@@ -32,7 +33,7 @@ TEST_F(SettingsTest, ANewInstallationReadsEveryDefault) {
   EXPECT_TRUE(GUIOptions.MustNotifyAction);
   EXPECT_TRUE(GUIOptions.ConfirmOverwrite);
   EXPECT_TRUE(GUIOptions.ShowRelativePath);
-  EXPECT_EQ(BrowserPath, "xdg-open");
+  EXPECT_EQ(BrowserPath, HostBrowser);
   EXPECT_FALSE(ReadDebugMode());
   EXPECT_EQ(IniFile->ReadInteger("GUI", "HeaderWidth02", DefaultHeaderWidth02), 420);
   EXPECT_EQ(IniFile->ReadInteger("GUI", "HeaderWidth03", DefaultHeaderWidth03), 135);

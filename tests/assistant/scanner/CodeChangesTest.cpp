@@ -1,0 +1,268 @@
+// The five edits, byte for byte, their refusals, and the lookups they share.
+// Every edit must leave the keyword list a new scan would give.
+#include "FreshScan.h"
+#include "ScanTestSupport.h"
+#include "ScannerFixture.h"
+
+namespace {
+
+const std::string Head = Crlf({"unit Unit1;", "interface", "implementation", "uses SysUtils;"});
+
+class CodeChangesTest : public ScannerTest {
+ protected:
+  TSourceScanner& Scan(std::initializer_list<std::string_view> Implementation) {
+    TSourceScanner& s = Load(Head + Crlf(Implementation) + "end.\r\n");
+    s.FillKeyWordsList();
+    EXPECT_EQ(s.ErrorCode, 0) << s.GetErrorMessage();
+    return s;
+  }
+  // The text the scanner now holds, with the unit's head and final end.
+  static std::string Unit(std::initializer_list<std::string_view> Implementation, bool Secured = true) {
+    std::string head = Head;
+    if (Secured) head.replace(head.find("SysUtils;"), 9, "SysUtils, Lumbrick;");
+    return head + Crlf(Implementation) + "end.\r\n";
+  }
+  void ExpectExact() const { EXPECT_EQ(CompareWithFreshScan(*scanner), ""); }
+};
+
+const std::initializer_list<std::string_view> Click = {
+    "procedure TForm1.Click(Sender: TObject);", "var", "  i: Integer;", "begin", "  i := 1;", "  if i > 0 then",
+    "    Inc(i);", "end;"};
+
+TEST_F(CodeChangesTest, AddCodeWrapsTheBodyAndIndentsIt) {
+  TSourceScanner& s = Scan(Click);
+  const std::size_t before = s.Keywords.size();
+  const int delta = s.AddCode(0, 1);
+  const std::string expected =
+      Unit({"procedure TForm1.Click(Sender: TObject);", "var", "  i: Integer;", "begin", "  Try", "    i := 1;",
+            "    if i > 0 then", "      Inc(i);",
+            "  Except VIX.Push('Unit1.pas : Procedure TForm1.Click(Sender: TObject)'); Raise; End;", "end;"});
+  EXPECT_EQ(s.Text, expected);
+  // The uses clause's ", Lumbrick" is not part of the result.
+  EXPECT_EQ(delta, static_cast<int>(expected.size() - Unit(Click, false).size()) - 10);
+  EXPECT_EQ(s.Keywords.size(), before + 3);
+  EXPECT_EQ(s.Routines[0]->State, 1);
+  EXPECT_EQ(s.Routines[0]->CodeState, 2);
+  EXPECT_EQ(s.FileState, 1);
+  ExpectExact();
+}
+
+TEST_F(CodeChangesTest, TheFourLayoutsAndANestedRoutine) {
+  const std::initializer_list<std::string_view> nested = {"procedure Outer;", "  procedure Inner;", "  begin",
+                                                          "    x;", "  end;", "begin", "  Inner;", "end;"};
+  CodeOptions.ExceptLines = 4;
+  TSourceScanner& s = Scan(nested);
+  s.AddCode(1, 1);
+  EXPECT_EQ(s.Text, Unit({"procedure Outer;", "  procedure Inner;", "  begin", "    Try", "      x;", "    Except ",
+                          "      VIX.Push('Unit1.pas : Procedure Inner');", "      Raise;", "    End;", "  end;", "begin",
+                          "  Inner;", "end;"}));
+  ExpectExact();
+
+  CodeOptions.ExceptLines = 3;
+  Scan(nested).AddCode(0, 1);
+  EXPECT_EQ(scanner->Text, Unit({"procedure Outer;", "  procedure Inner;", "  begin", "    x;", "  end;", "begin",
+                                 "  Try", "    Inner;", "  Except ", "    VIX.Push('Unit1.pas : Procedure Outer'); Raise;",
+                                 "  End;", "end;"}));
+  ExpectExact();
+
+  CodeOptions.ExceptLines = 2;
+  Scan(nested).AddCode(0, 1);
+  EXPECT_EQ(scanner->Text, Unit({"procedure Outer;", "  procedure Inner;", "  begin", "    x;", "  end;", "begin",
+                                 "  Try", "    Inner;", "  Except ",
+                                 "    VIX.Push('Unit1.pas : Procedure Outer'); Raise; End;", "end;"}));
+  ExpectExact();
+}
+
+TEST_F(CodeChangesTest, AnEmptyBodyGetsTheTryLineThenTheBlockLine) {
+  // Nothing to measure an indentation on: the end line gives none.
+  TSourceScanner& s = Scan({"procedure A;", "begin", "end;"});
+  s.AddCode(0, 1);
+  EXPECT_EQ(s.Text, Unit({"procedure A;", "begin", "Try", "Except VIX.Push('Unit1.pas : Procedure A'); Raise; End;",
+                          "end;"}));
+  ExpectExact();
+}
+
+TEST_F(CodeChangesTest, CodeOnTheBeginAndEndLinesStaysOutsideTheBlock) {
+  TSourceScanner& s = Scan({"procedure A;", "begin Start;", "  Work;", "  Finish; end;"});
+  s.AddCode(0, 1);
+  EXPECT_EQ(s.Text, Unit({"procedure A;", "begin Start;", "  Try", "    Work;",
+                          "  Except VIX.Push('Unit1.pas : Procedure A'); Raise; End;", "  Finish; end;"}));
+  ExpectExact();
+}
+
+TEST_F(CodeChangesTest, ALibraryUnitAlreadyInUseIsNotAddedAgain) {
+  TSourceScanner& s = Load(Crlf({"unit Unit1;", "interface", "uses lumbrick;", "implementation", "procedure A;",
+                                 "begin", "end;", "procedure B;", "begin", "end;", "end."}));
+  s.FillKeyWordsList();
+  const std::string before = s.Text;
+  const int a = s.AddCode(0, 1);
+  const int b = s.AddCode(1, 1);
+  EXPECT_EQ(static_cast<int>(s.Text.size() - before.size()), a + b);
+  EXPECT_EQ(s.Text.find("Uses Lumbrick"), std::string::npos);
+}
+
+TEST_F(CodeChangesTest, RemoveCodeGivesBackTheOriginalText) {
+  for (int layout = 1; layout <= 4; ++layout) {
+    CodeOptions.ExceptLines = layout;
+    TSourceScanner& s = Scan({"procedure A;", "", "  procedure B(x: Integer);", "  begin", "    {", "      note }",
+                              "    x := 1;", "", "  end;", "", "begin", "\tB(2); // tab", "  (* c *)", "end;"});
+    const std::string original = s.Text;
+    ASSERT_GT(s.AddCode(0, 1), 0);
+    ASSERT_GT(s.AddCode(1, 1), 0);
+    ExpectExact();
+    const int a = s.RemoveCode(0);
+    const int b = s.RemoveCode(1);
+    EXPECT_LT(a, 0);
+    EXPECT_LT(b, 0);
+    std::string expected = original;
+    expected.replace(expected.find("SysUtils;"), 9, "SysUtils, Lumbrick;");
+    EXPECT_EQ(s.Text, expected) << "layout " << layout;
+    EXPECT_EQ(s.Routines[0]->State, 3);
+    EXPECT_EQ(s.Routines[0]->CodeState, 1);
+    ExpectExact();
+  }
+}
+
+TEST_F(CodeChangesTest, WithoutReindentingTheBodyKeepsItsIndentation) {
+  CodeOptions.ReindentAddedCode = false;
+  TSourceScanner& s = Scan({"procedure A;", "begin", "  x;", "end;"});
+  s.AddCode(0, 1);
+  EXPECT_EQ(s.Text, Unit({"procedure A;", "begin", "  Try", "  x;", "  Except VIX.Push('Unit1.pas : Procedure A'); Raise; End;",
+                          "end;"}));
+  CodeOptions.ReindentRemovedCode = false;
+  CodeOptions.ReindentAddedCode = true;
+  Scan({"procedure A;", "begin", "  Try", "    x;", "  Except VIX.Push('Unit1.pas : Procedure A'); Raise; End;", "end;"});
+  scanner->RemoveCode(0);
+  EXPECT_EQ(scanner->Text, Unit({"procedure A;", "begin", "    x;", "end;"}, false));
+  ExpectExact();
+}
+
+TEST_F(CodeChangesTest, UpdateCodeRewritesTheRoutineTextOnly) {
+  TSourceScanner& s = Scan({"function Sum(a, b: Integer): Integer;", "begin", "  Try", "    Result := a + b;",
+                            "  except VIX.Push('Unit1.pas : Function Add(a, b: Integer)'); raise; end;", "end;"});
+  ASSERT_EQ(s.Routines[0]->CodeState, 3);
+  const int delta = s.UpdateCode(0);
+  EXPECT_EQ(s.Text, Unit({"function Sum(a, b: Integer): Integer;", "begin", "  Try", "    Result := a + b;",
+                          "  except VIX.Push('Unit1.pas : Function Sum(a, b: Integer)'); raise; end;", "end;"}));
+  EXPECT_EQ(delta, 0);  // Sum and Add have the same length
+  EXPECT_EQ(s.Routines[0]->State, 2);
+  EXPECT_EQ(s.Routines[0]->CodeState, 2);
+  ExpectExact();
+}
+
+TEST_F(CodeChangesTest, TheIgnoreMarkerGoesInWithTheTabulationAndOutAgain) {
+  TSourceScanner& s = Scan({"procedure Outer;", "  procedure Inner;", "  begin", "    x;", "  end;", "begin", "  Inner;",
+                            "end;"});
+  const std::string original = s.Text;
+  EXPECT_GT(s.AddIgnoreCode(1), 0);
+  EXPECT_EQ(s.Text, Unit({"procedure Outer;", "  procedure Inner;", "  begin", "  {Corvane.IgnoreRoutine}", "    x;",
+                          "  end;", "begin", "  Inner;", "end;"}, false));
+  EXPECT_EQ(s.Routines[1]->CodeState, 4);
+  EXPECT_EQ(s.Routines[1]->State, 4);
+  ExpectExact();
+  EXPECT_EQ(s.RemoveIgnoreCode(0), 0);  // none there
+  EXPECT_EQ(s.RemoveIgnoreCode(1), -27);
+  EXPECT_EQ(s.Text, original);
+  EXPECT_EQ(s.Routines[1]->State, 3);
+  EXPECT_EQ(s.Routines[1]->CodeState, 1);
+  ExpectExact();
+}
+
+TEST_F(CodeChangesTest, AsmOneLineAndLFOnlyRoutinesAreNeverEdited) {
+  TSourceScanner& s = Scan({"procedure A; assembler;", "asm", "  nop", "end;", "procedure B; begin x; end;",
+                            "procedure C;", "begin", "  Try", "  Except VIX.Push('Unit1.pas : Procedure C'); Raise; End;",
+                            "end;"});
+  const std::string before = s.Text;
+  for (int r : {0, 1}) {
+    EXPECT_EQ(s.AddCode(r, 1), 0);
+    EXPECT_EQ(s.UpdateCode(r), 0);
+    EXPECT_EQ(s.RemoveCode(r), 0);
+    EXPECT_EQ(s.AddIgnoreCode(r), 0);
+    EXPECT_EQ(s.RemoveIgnoreCode(r), 0);
+  }
+  EXPECT_EQ(s.Text, before);
+
+  // The same routine with LF line breaks in a CR LF unit.
+  s.Text.replace(s.Text.find("begin\r\n  Try"), 7, "begin\n");
+  s.Text.replace(s.Text.find("Try\r\n"), 5, "Try\n");
+  s.TextStatus = s.ConvertIntoTextStatus(s.Text);
+  s.SetTextAfterEndStatus();
+  s.FillKeyWordsList();
+  const std::string lf = s.Text;
+  EXPECT_EQ(s.AddCode(2, 1), 0);
+  EXPECT_EQ(s.Text, lf);
+}
+
+TEST_F(CodeChangesTest, ABlockThatWouldBreakTheSourceIsRefused) {
+  TSourceScanner& s = Scan({
+      "procedure KeywordOnBeginLine;", "begin try", "  x;", "finally", "  y;", "end;", "end;",
+      "procedure CommentOpenOnBeginLine;", "begin { a comment", "  over two lines }", "  x;", "end;",
+      "procedure UnfinishedStatement;", "begin if Ready then", "  x;", "  y;", "end;",
+      "procedure KeywordOnEndLine;", "begin", "  x;", "  begin y; end; end;",
+  });
+  const std::string before = s.Text;
+  for (int r = 0; r < 4; ++r) EXPECT_EQ(s.AddCode(r, 1), 0) << r;
+  EXPECT_EQ(s.Text, before);
+  EXPECT_GT(s.AddIgnoreCode(0), 0);  // a marker breaks nothing there
+  EXPECT_EQ(s.AddIgnoreCode(1), 0);  // inside a comment it would close it
+  ExpectExact();
+}
+
+TEST_F(CodeChangesTest, ARemovalThatWouldTakeMoreThanTheBlockIsRefused) {
+  TSourceScanner& s = Scan({
+      "procedure NoSemicolon;", "begin", "  Try", "    x;", "  Except VIX.Push('Unit1.pas : Procedure NoSemicolon'); Raise; End",
+      "end;", "procedure SingleStatement;", "begin", "  if a then try", "    x; y;",
+      "  except VIX.Push('Unit1.pas : Procedure SingleStatement'); raise; end", "  else z;", "end;"});
+  ASSERT_EQ(s.Routines[0]->CodeState, 2);
+  ASSERT_EQ(s.Routines[1]->CodeState, 2);
+  const std::string before = s.Text;
+  EXPECT_EQ(s.RemoveCode(0), 0);  // the first ";" after the block ends the routine
+  EXPECT_EQ(s.RemoveCode(1), 0);  // without the try, y would run whatever a is
+  EXPECT_EQ(s.Text, before);
+}
+
+TEST_F(CodeChangesTest, AMarkerInsideALiteralIsNotDeleted) {
+  TSourceScanner& s = Scan({"procedure A;", "begin", "  s := '{Corvane.IgnoreRoutine}';", "end;", "procedure B;", "begin",
+                            "  // {Corvane.IgnoreRoutine} here", "end;"});
+  EXPECT_EQ(s.Routines[0]->CodeState, 4);
+  EXPECT_EQ(s.RemoveIgnoreCode(0), 0);
+  EXPECT_EQ(s.RemoveIgnoreCode(1), -23);  // inside a line comment it may go
+  EXPECT_NE(s.Text.find("  //  here"), std::string::npos);
+  ExpectExact();
+}
+
+TEST_F(CodeChangesTest, AParameterListOverSeveralLinesGivesAOneLineLiteral) {
+  TSourceScanner& s = Scan({"procedure A(x,", "    y: Integer);", "begin", "end;"});
+  s.AddCode(0, 1);
+  EXPECT_NE(s.Text.find("VIX.Push('Unit1.pas : Procedure A(x, y: Integer)');"), std::string::npos);
+  ExpectExact();
+}
+
+TEST_F(CodeChangesTest, AddCodeOnAMarkedRoutineLeavesItIgnored) {
+  TSourceScanner& s = Scan({"procedure A;", "begin", "  {Corvane.IgnoreRoutine}", "  x;", "end;"});
+  EXPECT_GT(s.AddCode(0, 2), 0);
+  EXPECT_EQ(s.Routines[0]->CodeState, 4);
+  ExpectExact();
+}
+
+TEST_F(CodeChangesTest, TheLookups) {
+  TSourceScanner& s = Scan({"procedure A;", "begin", "  try", "  finally", "  end;", "end;", "procedure B;", "begin",
+                            "  {Corvane.IgnoreRoutine}", "end;"});
+  // procedure begin try finally end end procedure begin end
+  EXPECT_EQ(s.GetTryClauseIdx(3), 2);
+  EXPECT_EQ(s.GetTryClauseIdx(2), -1);   // not a clause
+  EXPECT_EQ(s.GetTryClauseIdx(42), -1);  // out of range
+  EXPECT_EQ(s.GetKeywordAfterEnd(s.Routines[0]), 6);
+  EXPECT_EQ(s.GetKeywordAfterEnd(s.Routines[1]), -1);
+  EXPECT_EQ(s.GetKeywordAfterEnd(nullptr), -1);
+  std::string code;
+  s.GetRoutineCode(s.Routines[1], code);
+  EXPECT_EQ(code, "procedure B;\r\nbegin\r\n  {Corvane.IgnoreRoutine}\r\nend;");
+  s.GetRoutineCode(nullptr, code);
+  EXPECT_EQ(code, "");
+  EXPECT_EQ(s.GetRoutineIgnoreCodePos(s.Routines[1]), Pos(s, "{Corvane"));
+  EXPECT_EQ(s.GetRoutineIgnoreCodePos(s.Routines[0]), -1);
+  EXPECT_EQ(s.GetRoutineIgnoreCodePos(nullptr), -1);
+}
+
+}  // namespace
