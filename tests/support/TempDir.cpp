@@ -1,6 +1,9 @@
 #include "TempDir.h"
 
+#include <utime.h>
+
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -22,6 +25,20 @@ std::string TempDir::Write(const std::string& name, const std::string& bytes) co
   std::filesystem::create_directories(std::filesystem::path(path).parent_path());
   std::ofstream(path, std::ios::binary) << bytes;
   return path;
+}
+
+void TempDir::SetFileDate(const std::string& path, int year, int month, int day, int hour, int min, int sec) {
+  std::tm tm{};
+  tm.tm_year = year - 1900;
+  tm.tm_mon = month - 1;
+  tm.tm_mday = day;
+  tm.tm_hour = hour;
+  tm.tm_min = min;
+  tm.tm_sec = sec;
+  tm.tm_isdst = -1;
+  const std::time_t t = std::mktime(&tm);
+  const utimbuf times{t, t};
+  if (utime(path.c_str(), &times) != 0) throw std::runtime_error("utime failed: " + path);
 }
 
 std::string TempDir::Read(const std::string& name) const {

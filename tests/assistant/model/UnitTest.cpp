@@ -1,9 +1,4 @@
 // Units and their unit-list lines.
-#include <sys/stat.h>
-#include <utime.h>
-
-#include <ctime>
-
 #include "CommonGlobals.h"
 #include "ModelFixture.h"
 #include "Unit.h"
@@ -15,16 +10,7 @@ class UnitTest : public ModelTest {
   // A unit source dated 2006-05-01 10:20:30 local time.
   std::string DatedSource(const std::string& Name, const std::string& Text) {
     const std::string path = Write(Name, Text);
-    std::tm tm{};
-    tm.tm_year = 106;
-    tm.tm_mon = 4;
-    tm.tm_mday = 1;
-    tm.tm_hour = 10;
-    tm.tm_min = 20;
-    tm.tm_sec = 30;
-    tm.tm_isdst = -1;
-    const utimbuf times{std::mktime(&tm), std::mktime(&tm)};
-    utime(path.c_str(), &times);
+    TempDir::SetFileDate(path, 2006, 5, 1, 10, 20, 30);
     return path;
   }
   // The failure of a bad unit-list line.
