@@ -170,8 +170,20 @@ TLumbrick& Library() {
   return *library;
 }
 
+// The generated units, written once per size, removed at exit.
+struct Samples {
+  ~Samples() {
+    for (const auto& [lines, sample] : BySize) {
+      std::error_code ignored;
+      std::filesystem::remove_all(sample.Folder, ignored);
+    }
+  }
+  std::map<int, Sample> BySize;
+};
+
 const Sample& SampleOf(int Lines) {
-  static std::map<int, Sample> samples;
+  static Samples all;
+  auto& samples = all.BySize;
   auto it = samples.find(Lines);
   if (it != samples.end()) return it->second;
   Sample s;

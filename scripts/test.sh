@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test. The thread
-# tests run first under ThreadSanitizer (a separate build); CTest runs last so
-# its summary closes the output.
+# tests run first under ThreadSanitizer and the scanner is fuzzed for a minute
+# (separate builds); CTest runs last so its summary closes the output.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -20,6 +20,10 @@ TSAN_OPTIONS="halt_on_error=1 exitcode=66" \
 # which ThreadSanitizer does not allow; its thread tests provoke none.
 TSAN_OPTIONS="halt_on_error=1 exitcode=66" \
   build-tsan/tests/demo/demo_tests --gtest_filter='*Thread*:*Worker*' --gtest_brief=1
+
+# --- The scanner under libFuzzer and AddressSanitizer (clang): 60 seconds
+# from the corpus in tests/assistant/scanner/fuzz/corpus.
+bash scripts/fuzz-scanner.sh 60
 
 # --- Every test.
 ctest --test-dir build --output-on-failure -j "$jobs" --timeout 300

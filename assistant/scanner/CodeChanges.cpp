@@ -9,6 +9,7 @@
 // end line with keywords or with a statement left unfinished, line breaks
 // other than CR LF, and a removal that would take more than the block.
 #include <algorithm>
+#include <vector>
 
 #include "CodeOptions.h"
 #include "KeywordKinds.h"
@@ -54,16 +55,47 @@ int KeywordLast(const TKeywordInfo& K) try {
   throw;
 }
 
+// Every opener between First and Last is closed there, and every except or
+// finally follows a try of its own: a block put around the lot then leaves
+// each keyword with its partner.
+bool BodyIsBalanced(const TSourceScanner& S, int First, int Last) try {
+  std::vector<int> open;
+  for (int i = First + 1; i < Last; ++i) {
+    const int kind = S.Keywords[i]->Keyword;
+    if (IsOpeningKind(kind)) {
+      open.push_back(kind);
+    } else if (IsClauseKind(kind)) {
+      if (open.empty() || open.back() != kwTry) return false;
+    } else if (kind == kwEnd) {
+      if (open.empty()) return false;
+      open.pop_back();
+    } else {
+      return false;  // a routine keyword inside a body
+    }
+  }
+  return open.empty();
+} catch (...) {
+  VIX->Push("Function BodyIsBalanced");
+  throw;
+}
+
 }  // namespace
 
 TRoutineInfo* TSourceScanner::EditableRoutine(int RoutineIndex) const try {
+  // After a structure error the links of the list are not to be trusted.
+  if (ErrorCode != 0) return nullptr;
   if (RoutineIndex < 0 || RoutineIndex >= static_cast<int>(Routines.size())) return nullptr;
   TRoutineInfo* r = Routines[RoutineIndex];
+  if (FRoutinesInBodies.count(r) != 0) return nullptr;
   if (r->kiBegin == nullptr || r->kiEnd == nullptr || r->kiBegin->Keyword != kwBegin) return nullptr;
   // A list that does not fit the text (a text loaded again and not scanned).
   if (r->Position < 1 || r->kiBegin->Position <= r->Position || r->kiEnd->Position <= r->kiBegin->Position ||
       r->kiEnd->Position + 2 > Length())
     return nullptr;
+  // A heading must end before the body: one without its ";" would take in
+  // the body's text, and change with it.
+  const int semi = FindCharInCodeAfter(';', r->Position);
+  if (semi == -1 || semi > r->kiBegin->Position) return nullptr;
   return r;
 } catch (...) {
   VIX->Push("Function TSourceScanner.EditableRoutine");
@@ -90,6 +122,7 @@ int TSourceScanner::AddCode(int RoutineIndex, int NewState) try {
   for (int i = first + 1; i < last; ++i)
     if (Keywords[i]->Position < tryPos || Keywords[i]->Position >= endLine) return 0;
   if (!CodeReadAt(*this, begin, tryPos) || !CodeReadAt(*this, begin, endLine)) return 0;
+  if (!BodyIsBalanced(*this, first, last)) return 0;
   const int beforeTry = LastSignificantBefore(*this, tryPos);
   if (beforeTry != begin + 4 && Text[beforeTry - 1] != ';') return 0;
   const int beforeEndLine = LastSignificantBefore(*this, endLine);
@@ -205,6 +238,20 @@ int TSourceScanner::RemoveCode(int RoutineIndex) try {
   const bool closedBefore = Text[beforeClause - 1] == ';' || beforeClause == tryPos + 2 ||
                             (Keywords[e + 1]->Keyword == kwEnd && FindFirstSignificantChar(semi + 1) == Keywords[e + 1]->Position);
   if (!listBefore || !closedBefore) return 0;
+
+  // The three keywords go: no other may still refer to them. (Those held
+  // aside by a routine scan lie after the routine and refer to none.)
+  const TKeywordInfo* gone[] = {Keywords[t].get(), Keywords[c].get(), Keywords[e].get()};
+  const auto isGone = [&gone](const TKeywordInfo* k) { return k == gone[0] || k == gone[1] || k == gone[2]; };
+  for (const auto& k : Keywords) {
+    if (IsRoutineKind(k->Keyword)) {
+      const auto& other = static_cast<const TRoutineInfo&>(*k);
+      if (isGone(other.kiBegin) || isGone(other.kiEnd)) return 0;
+    } else if (IsClauseKind(k->Keyword) && k.get() != gone[1] &&
+               isGone(static_cast<const TExceptClauseInfo&>(*k).kiEnd)) {
+      return 0;
+    }
+  }
 
   const int first = IndexOfKeyword(r->kiBegin);
   const int last = IndexOfKeyword(r->kiEnd);

@@ -4,12 +4,12 @@
 
 #include "KeywordTable.h"
 
-constexpr bool IsRoutineKind(int Kind) {  // procedure, function, constructor, destructor
+constexpr bool IsRoutineKind(int Kind) noexcept {  // procedure, function, constructor, destructor
   return Kind >= kwProcedure && Kind <= kwDestructor;
 }
-constexpr bool IsOpeningKind(int Kind) {  // begin, case, try, asm
+constexpr bool IsOpeningKind(int Kind) noexcept {  // begin, case, try, asm
   return Kind >= kwBegin && Kind <= kwAsm;
 }
-constexpr bool IsClauseKind(int Kind) {  // except, finally
+constexpr bool IsClauseKind(int Kind) noexcept {  // except, finally
   return Kind == kwExcept || Kind == kwFinally;
 }

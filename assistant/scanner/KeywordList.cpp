@@ -140,8 +140,10 @@ void TSourceScanner::FillKeyWordsList() try {
       UpdateRoutineList();
       DisplayInfoPlus(Trt("Checking Routine List"));
       CheckKeywordsList();
-      if (ErrorCode == 0)
+      if (ErrorCode == 0) {
         for (std::size_t i = 0; i < Keywords.size(); ++i) CheckRoutineCodeState(static_cast<int>(i));
+        FindRoutinesInBodies();
+      }
     }
   } catch (...) {
     ClearProgressQuietly();
@@ -150,6 +152,22 @@ void TSourceScanner::FillKeyWordsList() try {
   DisplayInfoPlus("");
 } catch (...) {
   VIX->Push("Procedure TSourceScanner.FillKeyWordsList");
+  throw;
+}
+
+void TSourceScanner::FindRoutinesInBodies() try {
+  FRoutinesInBodies.clear();
+  for (TRoutineInfo* r : Routines) {
+    const int begin = IndexOfKeyword(r->kiBegin);
+    const int end = IndexOfKeyword(r->kiEnd);
+    for (int i = begin + 1; begin != -1 && i < end; ++i)
+      if (IsRoutineKind(Keywords[i]->Keyword)) {
+        FRoutinesInBodies.insert(r);
+        FRoutinesInBodies.insert(static_cast<const TRoutineInfo*>(Keywords[i].get()));
+      }
+  }
+} catch (...) {
+  VIX->Push("Procedure TSourceScanner.FindRoutinesInBodies");
   throw;
 }
 

@@ -21,96 +21,40 @@ TScanActions ScanActions;
 // routine, and the searches it makes stay inside the window.
 struct TSourceScanner::TEditWindow {
   // Open from construction to destruction, also when the scan is cancelled.
-  explicit TEditWindow(TSourceScanner& AScanner) : S(AScanner) { S.FWindow = this; }
-  ~TEditWindow() {
-    S.FWindow = nullptr;
-    Close();
-  }
+  explicit TEditWindow(TSourceScanner& AScanner);
+  ~TEditWindow();
   TEditWindow(const TEditWindow&) = delete;
   TEditWindow& operator=(const TEditWindow&) = delete;
 
   // The text from End on, and the keywords there, go aside.
-  void HoldAsideFrom(std::size_t End) {
-    End = std::min(End, S.Text.size());
-    // The whole text moves aside and the window takes a copy of its head:
-    // the text is not copied in full.
-    const std::size_t room = S.Text.size() + S.Text.size() / 8;
-    RestText = std::move(S.Text);
-    RestStatus = std::move(S.TextStatus);
-    RestFrom = End;
-    S.Text.reserve(room);
-    S.TextStatus.reserve(room);
-    S.Text.assign(RestText, 0, End);
-    S.TextStatus.assign(RestStatus, 0, End);
-    const int first = S.FirstKeywordAfter(static_cast<int>(End));
-    RestKeywords.clear();
-    RestKeywordFrom = 0;
-    if (first != -1) {
-      std::move(S.Keywords.begin() + first, S.Keywords.end(), std::back_inserter(RestKeywords));
-      S.Keywords.resize(first);
-    }
-    Pending = 0;
-  }
-
+  void HoldAsideFrom(std::size_t End);
   // The window reaches past Position (in today's positions): through the
   // line break after the character that follows it.
-  void Cover(int Position) {
-    if (RestFrom >= RestText.size()) return;
-    const std::ptrdiff_t want = static_cast<std::ptrdiff_t>(Position) + 2 - static_cast<std::ptrdiff_t>(S.Text.size());
-    if (want <= 0 && !S.Text.empty() && S.Text.back() == '\n') return;
-    const std::size_t from = RestFrom + static_cast<std::size_t>(std::max<std::ptrdiff_t>(want - 1, 0));
-    const std::size_t lf = RestText.find('\n', std::min(from, RestText.size()));
-    Take(lf == std::string::npos ? RestText.size() : lf + 1);
-  }
-
+  void Cover(int Position);
   // Everything back, every keyword with its shift.
-  void Close() { Take(RestText.size()); }
-
+  void Close();
   // A keyword held aside still has its old position.
-  int PositionOf(const TKeywordInfo* K) const {
-    if (K == nullptr) return -1;
-    const auto it = std::lower_bound(S.Keywords.begin(), S.Keywords.end(), K->Position,
-                                     [](const std::unique_ptr<TKeywordInfo>& k, int p) { return k->Position < p; });
-    for (auto i = it; i != S.Keywords.end() && (*i)->Position == K->Position; ++i)
-      if (i->get() == K) return K->Position;
-    return K->Position + Pending;
-  }
-
+  int PositionOf(const TKeywordInfo* K) const;
   // Routines[j] with the latest begin among Routines[0] to Routines[j]; the
-  // edits never change the order of two positions, so it stays right.
-  // Also the index of every routine: the positions of the routines held
-  // aside are old, so the routine list cannot be searched by position.
-  void IndexRoutines() {
-    LatestBegin.clear();
-    RoutineIndex.clear();
-    TRoutineInfo* latest = nullptr;
-    for (TRoutineInfo* r : S.Routines) {
-      if (r->kiBegin && (latest == nullptr || r->kiBegin->Position > latest->kiBegin->Position)) latest = r;
-      LatestBegin.push_back(latest);
-      RoutineIndex.emplace(r, static_cast<int>(RoutineIndex.size()));
-    }
-  }
+  // edits never change the order of two positions, so it stays right. Also
+  // the index of every routine: the positions of the routines held aside are
+  // old, so the routine list cannot be searched by position.
+  void IndexRoutines();
+  // Whether every uses clause the library unit's addition reads (the first
+  // one, the implementation's) lies with its ";" before the first keyword,
+  // or is absent from the whole text: the addition then finds in the window
+  // what it would find in the whole text, since the edits change nothing
+  // before the first keyword nor any uses keyword after it.
+  void LookAtUsesClauses();
 
   TSourceScanner& S;
+  bool HeadHoldsUses = false;
   int Pending = 0;  // the shift owed to the keywords held aside
   std::vector<TRoutineInfo*> LatestBegin;
   std::unordered_map<const TRoutineInfo*, int> RoutineIndex;
 
  private:
-  void Take(std::size_t RestEnd) {
-    S.Text.append(RestText, RestFrom, RestEnd - RestFrom);
-    S.TextStatus.append(RestStatus, RestFrom, RestEnd - RestFrom);
-    RestFrom = RestEnd;
-    const int end = static_cast<int>(S.Text.size());
-    while (RestKeywordFrom < RestKeywords.size() && RestKeywords[RestKeywordFrom]->Position + Pending <= end) {
-      RestKeywords[RestKeywordFrom]->Position += Pending;
-      S.Keywords.push_back(std::move(RestKeywords[RestKeywordFrom++]));
-    }
-    if (RestKeywordFrom == RestKeywords.size()) {
-      RestKeywords.clear();
-      RestKeywordFrom = 0;
-    }
-  }
+  void Take(std::size_t RestEnd);
 
   std::string RestText;
   std::string RestStatus;
@@ -119,10 +63,131 @@ struct TSourceScanner::TEditWindow {
   std::size_t RestKeywordFrom = 0;
 };
 
+TSourceScanner::TEditWindow::TEditWindow(TSourceScanner& AScanner) try : S(AScanner) {
+  S.FWindow = this;
+} catch (...) {
+  VIX->Push("Constructor TEditWindow.Create");
+  throw;
+}
+
+TSourceScanner::TEditWindow::~TEditWindow() try {
+  S.FWindow = nullptr;
+  Close();
+} catch (...) {
+  VIX->Push("Destructor TEditWindow.Destroy");
+}
+
+void TSourceScanner::TEditWindow::HoldAsideFrom(std::size_t End) try {
+  End = std::min(End, S.Text.size());
+  // The whole text moves aside and the window takes a copy of its head: the
+  // text is not copied in full.
+  const std::size_t room = S.Text.size() + S.Text.size() / 8;
+  RestText = std::move(S.Text);
+  RestStatus = std::move(S.TextStatus);
+  RestFrom = End;
+  S.Text.reserve(room);
+  S.TextStatus.reserve(room);
+  S.Text.assign(RestText, 0, End);
+  S.TextStatus.assign(RestStatus, 0, End);
+  const int first = S.FirstKeywordAfter(static_cast<int>(End));
+  RestKeywords.clear();
+  RestKeywordFrom = 0;
+  if (first != -1) {
+    std::move(S.Keywords.begin() + first, S.Keywords.end(), std::back_inserter(RestKeywords));
+    S.Keywords.resize(first);
+  }
+  Pending = 0;
+} catch (...) {
+  VIX->Push("Procedure TEditWindow.HoldAsideFrom");
+  throw;
+}
+
+void TSourceScanner::TEditWindow::Cover(int Position) try {
+  if (RestFrom >= RestText.size()) return;
+  const std::ptrdiff_t want = static_cast<std::ptrdiff_t>(Position) + 2 - static_cast<std::ptrdiff_t>(S.Text.size());
+  if (want <= 0 && !S.Text.empty() && S.Text.back() == '\n') return;
+  const std::size_t from = RestFrom + static_cast<std::size_t>(std::max<std::ptrdiff_t>(want - 1, 0));
+  const std::size_t lf = RestText.find('\n', std::min(from, RestText.size()));
+  Take(lf == std::string::npos ? RestText.size() : lf + 1);
+} catch (...) {
+  VIX->Push("Procedure TEditWindow.Cover");
+  throw;
+}
+
+void TSourceScanner::TEditWindow::Close() try {
+  Take(RestText.size());
+} catch (...) {
+  VIX->Push("Procedure TEditWindow.Close");
+  throw;
+}
+
+int TSourceScanner::TEditWindow::PositionOf(const TKeywordInfo* K) const try {
+  if (K == nullptr) return -1;
+  const auto it = std::lower_bound(S.Keywords.begin(), S.Keywords.end(), K->Position,
+                                   [](const std::unique_ptr<TKeywordInfo>& k, int p) { return k->Position < p; });
+  for (auto i = it; i != S.Keywords.end() && (*i)->Position == K->Position; ++i)
+    if (i->get() == K) return K->Position;
+  return K->Position + Pending;
+} catch (...) {
+  VIX->Push("Function TEditWindow.PositionOf");
+  throw;
+}
+
+void TSourceScanner::TEditWindow::IndexRoutines() try {
+  LatestBegin.clear();
+  RoutineIndex.clear();
+  TRoutineInfo* latest = nullptr;
+  for (TRoutineInfo* r : S.Routines) {
+    if (r->kiBegin && (latest == nullptr || r->kiBegin->Position > latest->kiBegin->Position)) latest = r;
+    LatestBegin.push_back(latest);
+    RoutineIndex.emplace(r, static_cast<int>(RoutineIndex.size()));
+  }
+} catch (...) {
+  VIX->Push("Procedure TEditWindow.IndexRoutines");
+  throw;
+}
+
+void TSourceScanner::TEditWindow::LookAtUsesClauses() try {
+  HeadHoldsUses = false;
+  if (S.Keywords.empty()) return;
+  const int first = S.Keywords.front()->Position;
+  const auto inHead = [this, first](int UsesPos) {
+    if (UsesPos == -1) return true;
+    const int semi = S.FindCharInCodeAfter(';', UsesPos);
+    return semi != -1 && semi < first;
+  };
+  const int implementation = S.FindToken("implementation", LeftDelimiters, 0, RightDelimiters);
+  if (implementation == -1 || implementation > first) return;
+  HeadHoldsUses = inHead(S.FindToken("uses", LeftDelimiters, 0, RightDelimiters)) &&
+                  inHead(S.FindToken("uses", LeftDelimiters, implementation, RightDelimiters));
+} catch (...) {
+  VIX->Push("Procedure TEditWindow.LookAtUsesClauses");
+  throw;
+}
+
+void TSourceScanner::TEditWindow::Take(std::size_t RestEnd) try {
+  S.Text.append(RestText, RestFrom, RestEnd - RestFrom);
+  S.TextStatus.append(RestStatus, RestFrom, RestEnd - RestFrom);
+  RestFrom = RestEnd;
+  const int end = static_cast<int>(S.Text.size());
+  while (RestKeywordFrom < RestKeywords.size() && RestKeywords[RestKeywordFrom]->Position + Pending <= end) {
+    RestKeywords[RestKeywordFrom]->Position += Pending;
+    S.Keywords.push_back(std::move(RestKeywords[RestKeywordFrom++]));
+  }
+  if (RestKeywordFrom == RestKeywords.size()) {
+    RestKeywords.clear();
+    RestKeywordFrom = 0;
+  }
+} catch (...) {
+  VIX->Push("Procedure TEditWindow.Take");
+  throw;
+}
+
 void TSourceScanner::ScanRoutines() try {
   const int count = static_cast<int>(Routines.size());
   TEditWindow window(*this);
   window.IndexRoutines();
+  window.LookAtUsesClauses();
   window.HoldAsideFrom(Keywords.empty() ? Text.size() : std::max(Keywords.front()->Position - 1, 0));
   for (int i = 0; i < count; ++i) {
     const TRoutineInfo* r = Routines[i];
@@ -154,15 +219,15 @@ void TSourceScanner::ScanRoutines() try {
 
 // The first routine, in list order, placed at or before R whose begin lies
 // at or after R's: the first whose latest begin so far reaches R's begin.
+// The routines up to R have all been at hand, so their begins lie in the
+// window with today's positions.
 TRoutineInfo* TSourceScanner::Level1RoutineInScan(const TRoutineInfo* R) const try {
   const int index = IndexOfRoutine(R);
   if (index == -1 || R->kiBegin == nullptr || FWindow->LatestBegin.size() != Routines.size())
     return index == -1 ? nullptr : Routines[index];
-  const int begin = FWindow->PositionOf(R->kiBegin);
+  const int begin = R->kiBegin->Position;
   const auto& latest = FWindow->LatestBegin;
-  const auto reaches = [this, begin](const TRoutineInfo* r) {
-    return r != nullptr && FWindow->PositionOf(r->kiBegin) >= begin;
-  };
+  const auto reaches = [begin](const TRoutineInfo* r) { return r != nullptr && r->kiBegin->Position >= begin; };
   int low = 0;
   int high = index;  // R itself reaches its own begin
   while (low < high) {
@@ -213,17 +278,25 @@ void TSourceScanner::ShiftFollowing(int FromIndex, int Delta) try {
 // search for it is a pass over the unit's head, not repeated for every block.
 void TSourceScanner::EnsureLibraryUnit() try {
   if (LibraryUnitEnsured) return;
-  if (FWindow) {
-    // The uses clauses are looked for in the whole text, as outside a scan.
-    const std::size_t end = Text.size();
-    FWindow->Close();
+  LibraryUnitEnsured = true;
+  if (FWindow && FWindow->HeadHoldsUses) {
     const std::size_t before = Text.size();
     AddQuellumUnitInUse();
-    FWindow->HoldAsideFrom(end + (Text.size() - before));
-  } else {
-    AddQuellumUnitInUse();
+    FWindow->Pending += static_cast<int>(Text.size() - before);  // all held aside lie after it
+    return;
   }
-  LibraryUnitEnsured = true;
+  // Otherwise the uses clauses are looked for in the whole text.
+  const std::size_t end = Text.size();
+  if (FWindow) FWindow->Close();
+  const std::size_t before = Text.size();
+  // A clause without its ";" before the first keyword has swallowed code:
+  // the unit's name would land inside it.
+  int usesPos = -1;
+  int endPos = -1;
+  GetUsesClause(2, usesPos, endPos);
+  if (usesPos == -1 || Keywords.empty() || (endPos != -1 && endPos < Keywords.front()->Position))
+    AddQuellumUnitInUse();
+  if (FWindow) FWindow->HoldAsideFrom(end + (Text.size() - before));
 } catch (...) {
   VIX->Push("Procedure TSourceScanner.EnsureLibraryUnit");
   throw;

@@ -67,6 +67,7 @@ std::string TSourceScanner::GetUnitName() const try {
 
 void TSourceScanner::ClearKeyWordList() try {
   Routines.clear();  // first, so that it never refers to a freed object
+  FRoutinesInBodies.clear();
   Keywords.clear();
 } catch (...) {
   VIX->Push("Procedure TSourceScanner.ClearKeyWordList");

@@ -14,6 +14,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "KeywordInfo.h"
@@ -218,6 +219,11 @@ class TSourceScanner {
   TRoutineInfo* EditableRoutine(int RoutineIndex) const;
   // AdaptNextRoutinesPos, also for the keywords a routine scan holds aside.
   void ShiftFollowing(int FromIndex, int Delta);
+  // Marks the routines that hold another routine in their body (an
+  // anonymous method, say) or stand inside another routine's body: a block
+  // around them would be misplaced, so they are never edited.
+  void FindRoutinesInBodies();
+  std::unordered_set<const TRoutineInfo*> FRoutinesInBodies;
   // AddQuellumUnitInUse, once per scanned text.
   void EnsureLibraryUnit();
   bool LibraryUnitEnsured = false;

@@ -51,13 +51,17 @@ int TSourceScanner::FindTokenBefore(std::string_view Token, std::string_view Lef
   const char firstUpper = first >= 'a' && first <= 'z' ? static_cast<char>(first - ('a' - 'A')) : first;
   // Where the first character comes next in either case, searched with
   // memchr: with nothing matched, every other character is passed over. Each
-  // is searched again only once the pass has gone beyond it.
+  // is searched again only once the pass has gone beyond it, and only a
+  // stretch ahead, so that a rare letter does not send each search of a
+  // near token through the rest of the unit.
   const std::size_t unknown = std::string::npos;
+  constexpr std::size_t stretch = 512;
   std::size_t nextLower = unknown;
   std::size_t nextUpper = unknown;
   const auto nextOf = [this](char c, std::size_t from) {
-    const void* q = std::memchr(Text.data() + from, c, Text.size() - from);
-    return q == nullptr ? Text.size() : static_cast<std::size_t>(static_cast<const char*>(q) - Text.data());
+    const std::size_t horizon = std::min(Text.size(), from + stretch);
+    const void* q = std::memchr(Text.data() + from, c, horizon - from);
+    return q == nullptr ? horizon : static_cast<std::size_t>(static_cast<const char*>(q) - Text.data());
   };
   std::size_t k = 0;  // token characters matched so far
   for (int p = std::max(From + 1, 1); p <= Length(); ++p) {

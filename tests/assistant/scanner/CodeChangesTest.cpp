@@ -208,6 +208,25 @@ TEST_F(CodeChangesTest, ABlockThatWouldBreakTheSourceIsRefused) {
   ExpectExact();
 }
 
+TEST_F(CodeChangesTest, ARoutineInsideAnotherRoutinesBodyIsNeverEdited) {
+  // An anonymous method: a routine keyword within a body.
+  TSourceScanner& s = Scan({"procedure Outer;", "begin", "  Run(", "    procedure", "    begin", "      x;", "    end", "  );", "end;",
+                            "procedure Plain;", "begin", "  y;", "end;"});
+  ASSERT_EQ(s.Routines.size(), 3u);
+  EXPECT_EQ(s.AddCode(0, 1), 0);
+  EXPECT_EQ(s.AddCode(1, 1), 0);
+  EXPECT_EQ(s.AddIgnoreCode(1), 0);
+  EXPECT_GT(s.AddCode(2, 1), 0);  // the others are still secured
+}
+
+TEST_F(CodeChangesTest, NothingIsEditedAfterAStructureError) {
+  TSourceScanner& s = Load(Head + Crlf({"procedure A;", "begin", "  x;", "end;", "end;"}) + "end.\r\n");
+  s.FillKeyWordsList();
+  ASSERT_EQ(s.ErrorCode, 52);
+  EXPECT_EQ(s.AddCode(0, 1), 0);
+  EXPECT_EQ(s.AddIgnoreCode(0), 0);
+}
+
 TEST_F(CodeChangesTest, ARemovalThatWouldTakeMoreThanTheBlockIsRefused) {
   TSourceScanner& s = Scan({
       "procedure NoSemicolon;", "begin", "  Try", "    x;", "  Except VIX.Push('Unit1.pas : Procedure NoSemicolon'); Raise; End",

@@ -3,8 +3,6 @@
 // and the status string.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <memory>
 #include <string>
 

@@ -1,0 +1,118 @@
+// A secured source must stay the same program. Each Pascal program of
+// pascal/ is compiled with Free Pascal and run, its units are secured (every
+// Missing routine gets the block) and saved, and it is compiled and run
+// again: the output must be the same but for the routine chains that the
+// test Lumbrick unit now receives, innermost first. The saved units then
+// rate Correct, and removing every block gives back the original text with
+// only the library unit added to the uses clause.
+#include <array>
+#include <cstdio>
+#include <filesystem>
+
+#include "Files.h"
+#include "FreshScan.h"
+#include "ScanActions.h"
+#include "ScannerFixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string Sources = PASCAL_SOURCE_DIR;
+
+struct TProgram {
+  std::string Name;
+  std::vector<std::string> Units;  // the units to secure
+  int ExceptLines;
+};
+
+// Named by its program in the test list.
+void PrintTo(const TProgram& Program, std::ostream* Out) { *Out << Program.Name; }
+
+// Runs a shell command; its output and whether it ended well.
+bool RunShell(const std::string& Command, std::string& Output) {
+  Output.clear();
+  FILE* pipe = popen((Command + " 2>&1").c_str(), "r");
+  if (pipe == nullptr) return false;
+  std::array<char, 4096> buffer;
+  for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) Output.append(buffer.data(), n);
+  return pclose(pipe) == 0;
+}
+
+class FpcIntegrationTest : public ScannerTest, public ::testing::WithParamInterface<TProgram> {
+ protected:
+  FpcIntegrationTest() : saved(ScanActions) {}
+  ~FpcIntegrationTest() override { ScanActions = saved; }
+
+  void SetUp() override {
+    std::string version;
+    if (!RunShell("fpc -iV", version)) GTEST_SKIP() << "Free Pascal (fpc) is not installed";
+    for (const auto& f : fs::directory_iterator(Sources)) fs::copy_file(f.path(), dir.Path() + f.path().filename().string());
+  }
+
+  // Compiles every unit again (-B) and runs the program.
+  std::string CompileAndRun(const std::string& Program) {
+    std::string log;
+    EXPECT_TRUE(RunShell("cd '" + dir.Path() + "' && fpc -B -Mdelphi -Rintel -FE. " + Program + ".dpr", log)) << log;
+    std::string output;
+    EXPECT_TRUE(RunShell("cd '" + dir.Path() + "' && ./" + Program, output)) << output;
+    return output;
+  }
+
+  static std::string Golden(const std::string& Name) { return ReadFileBytes(Sources + "/" + Name).value_or(""); }
+
+  TScanActions saved;
+};
+
+TEST_P(FpcIntegrationTest, SecuringKeepsTheProgramAndRemovingGivesTheTextBack) {
+  const TProgram& p = GetParam();
+  CodeOptions.ExceptLines = p.ExceptLines;
+  ASSERT_EQ(CompileAndRun(p.Name), Golden(p.Name + ".out"));
+
+  std::vector<std::string> originals;
+  for (const std::string& unit : p.Units) {
+    TSourceScanner s(dir.File(unit));
+    ASSERT_TRUE(s.LoadSourceFile());
+    originals.push_back(s.Text);
+    s.FillKeyWordsList();
+    ASSERT_EQ(s.ErrorCode, 0) << unit << ": " << s.GetErrorMessage();
+    ScanActions = {0, 0, 3};
+    s.ScanRoutines();
+    // Asm routines are never secured, marked ones are left alone.
+    for (const TRoutineInfo* r : s.Routines)
+      EXPECT_EQ(r->State, r->kiBegin->Keyword == kwAsm ? -1 : r->CodeState == 4 ? 4 : 1) << unit << ": " << r->Header;
+    EXPECT_EQ(CompareWithFreshScan(s), "") << unit;
+    ASSERT_TRUE(s.SaveSourceFile());
+  }
+
+  // The same output, but for the chains the library now receives.
+  ASSERT_EQ(CompileAndRun(p.Name), Golden(p.Name + ".secured.out"));
+
+  for (std::size_t u = 0; u < p.Units.size(); ++u) {
+    TSourceScanner s(dir.File(p.Units[u]));
+    ASSERT_TRUE(s.LoadSourceFile());
+    s.FillKeyWordsList();
+    ASSERT_EQ(s.ErrorCode, 0);
+    for (const TRoutineInfo* r : s.Routines) {
+      const int expected = r->State == 4 ? 4 : r->kiBegin->Keyword == kwAsm ? 1 : 2;
+      EXPECT_EQ(r->CodeState, expected) << p.Units[u] << ": " << r->Header;
+    }
+    ScanActions = {1, 0, 0};
+    s.ScanRoutines();
+
+    // The original with the library unit added to its uses clause.
+    TSourceScanner original(dir.File(p.Units[u]));
+    original.Text = originals[u];
+    original.TextStatus = original.ConvertIntoTextStatus(original.Text);
+    original.AddQuellumUnitInUse();
+    EXPECT_EQ(s.Text, original.Text) << p.Units[u];
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, FpcIntegrationTest,
+                         ::testing::Values(TProgram{"Geometry", {"Shapes.pas"}, 1},
+                                           TProgram{"Ledger", {"TextTools.pas"}, 4},
+                                           TProgram{"Inventory", {"Stock.pas"}, 3}),
+                         [](const auto& Program) { return Program.param.Name; });
+
+}  // namespace
