@@ -160,10 +160,7 @@ int TSourceScanner::AddCode(int RoutineIndex, int NewState) try {
   Keywords.insert(Keywords.begin() + last, std::move(clause));
   Keywords.insert(Keywords.begin() + first + 1, std::move(tryKeyword));
 
-  r->State = NewState;
-  FileState = 1;
-  const int delta = edit.Delta();
-  ShiftFollowing(after == -1 ? -1 : after + 3, delta);
+  const int delta = CommitEdit(r, NewState, edit, after == -1 ? -1 : after + 3);
   // The block just written is correct; a marker in the body still wins.
   r->CodeState = 2;
   if (GetRoutineIgnoreCodePos(r) != -1) CheckRoutineCodeState(IndexOfKeyword(r));
@@ -194,10 +191,7 @@ int TSourceScanner::UpdateCode(int RoutineIndex) try {
     edit.Restatus(q1, q1 + static_cast<int>(routineText.size()) + 1);  // a literal, quotes included
   }
 
-  r->State = 2;
-  FileState = 1;
-  const int delta = edit.Delta();
-  ShiftFollowing(after, delta);
+  const int delta = CommitEdit(r, 2, edit, after);
   CheckRoutineCodeState(IndexOfKeyword(r));
   EnsureLibraryUnit();
   return delta;
@@ -275,14 +269,22 @@ int TSourceScanner::RemoveCode(int RoutineIndex) try {
   Keywords.erase(Keywords.begin() + c);
   Keywords.erase(Keywords.begin() + t);
 
-  r->State = 3;
-  FileState = 1;
-  const int delta = edit.Delta();
-  ShiftFollowing(after == -1 ? -1 : after - 3, delta);
+  const int delta = CommitEdit(r, 3, edit, after == -1 ? -1 : after - 3);
   CheckRoutineCodeState(IndexOfKeyword(r));
   return delta;
 } catch (...) {
   VIX->Push("Function TSourceScanner.RemoveCode");
+  throw;
+}
+
+int TSourceScanner::CommitEdit(TRoutineInfo* R, int NewState, const TRoutineEdit& Edit, int FromIndex) try {
+  R->State = NewState;
+  FileState = 1;
+  const int delta = Edit.Delta();
+  ShiftFollowing(FromIndex, delta);
+  return delta;
+} catch (...) {
+  VIX->Push("Function TSourceScanner.CommitEdit");
   throw;
 }
 
@@ -299,10 +301,7 @@ int TSourceScanner::AddIgnoreCode(int RoutineIndex) try {
 
   TRoutineEdit edit(*this, IndexOfKeyword(r->kiBegin), IndexOfKeyword(r->kiEnd));
   edit.Insert(pos, GetRoutineTabulation(r) + std::string(IgnoreMarker) + CRLF);
-  r->State = 4;
-  FileState = 1;
-  const int delta = edit.Delta();
-  ShiftFollowing(after, delta);
+  const int delta = CommitEdit(r, 4, edit, after);
   CheckRoutineCodeState(IndexOfKeyword(r));
   return delta;
 } catch (...) {
@@ -324,10 +323,7 @@ int TSourceScanner::RemoveIgnoreCode(int RoutineIndex) try {
   TRoutineEdit edit(*this, IndexOfKeyword(r->kiBegin), IndexOfKeyword(r->kiEnd));
   edit.Delete(m, static_cast<int>(IgnoreMarker.size()));
   edit.RemoveLineIfEmpty(m);
-  r->State = 3;
-  FileState = 1;
-  const int delta = edit.Delta();
-  ShiftFollowing(after, delta);
+  const int delta = CommitEdit(r, 3, edit, after);
   CheckRoutineCodeState(IndexOfKeyword(r));
   return delta;
 } catch (...) {

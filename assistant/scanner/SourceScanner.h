@@ -19,6 +19,8 @@
 
 #include "KeywordInfo.h"
 
+class TRoutineEdit;
+
 // Characters allowed directly before a token, and directly after one. The
 // right set holds CR but not LF and the left set LF but not CR: a token at a
 // line end is followed by its CR, one at a line start preceded by its LF.
@@ -219,6 +221,9 @@ class TSourceScanner {
   TRoutineInfo* EditableRoutine(int RoutineIndex) const;
   // AdaptNextRoutinesPos, also for the keywords a routine scan holds aside.
   void ShiftFollowing(int FromIndex, int Delta);
+  // Closes an edit of routine R: its modification state, the file's, and the
+  // shift of the keywords from FromIndex on. Returns the change of length.
+  int CommitEdit(TRoutineInfo* R, int NewState, const TRoutineEdit& Edit, int FromIndex);
   // Marks the routines that hold another routine in their body (an
   // anonymous method, say) or stand inside another routine's body: a block
   // around them would be misplaced, so they are never edited.
