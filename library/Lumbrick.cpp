@@ -7,7 +7,6 @@
 TLumbrick* VIX = nullptr;
 
 TLumbrick::TLumbrick(TComponent* AOwner) : TComponent(AOwner) {
-  FStackList.reserve(20);
   if (Application) AppPath = ExtractFilePath(Application->ExeName());
   if (TReportWindowFactory factory = ReportWindowFactory()) FWindow = factory(*this);
   fmLumbrick = FWindow.get();
@@ -16,7 +15,7 @@ TLumbrick::TLumbrick(TComponent* AOwner) : TComponent(AOwner) {
 TLumbrick::~TLumbrick() {
   {
     std::lock_guard lock(FStackLock);
-    FStackList.clear();
+    FStackList.Clear();
   }
   if (fmLumbrick == FWindow.get()) fmLumbrick = nullptr;
   FWindow.reset();
@@ -30,9 +29,9 @@ void TLumbrick::Push(std::string_view RoutineName) noexcept {
     std::lock_guard lock(FStackLock);
     if (!(current->Address() == FLastExceptAddr)) {
       FLastExceptAddr = current->Address();
-      FStackList.clear();
+      FStackList.Clear();
     }
-    FStackList.emplace_back(RoutineName);
+    FStackList.Add(RoutineName);
   } catch (...) {
     // Out of memory while unwinding: the name is lost, the exception is not.
   }
@@ -44,7 +43,7 @@ void TLumbrick::Disable(int Mode) { FState = Mode == 1 ? -1 : -2; }
 
 std::vector<std::string> TLumbrick::StackList() const {
   std::lock_guard lock(FStackLock);
-  return FStackList;
+  return FStackList.Names();
 }
 
 bool TLumbrick::AskViewMore(const Exception& E) {
@@ -57,7 +56,7 @@ void TLumbrick::ResetAfterProcessing() {
   {
     std::lock_guard lock(FStackLock);
     FLastExceptAddr = RaiseAddress();
-    FStackList.clear();
+    FStackList.Clear();
   }
   DebugMsg.clear();
   if (FState == -2)

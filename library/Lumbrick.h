@@ -18,6 +18,7 @@
 #include "Component.h"
 #include "Exceptions.h"
 #include "IniFile.h"
+#include "StackList.h"
 
 class TLumbrick;
 class TReportWindow;
@@ -78,7 +79,7 @@ class TLumbrick : public TComponent {
   std::unique_ptr<TIniFile> FIniFile;
   RaiseAddress FLastExceptAddr;
   mutable std::mutex FStackLock;  // pushes may come from worker threads
-  std::vector<std::string> FStackList;
+  TStackList FStackList;
   int FState = 1;
   std::string FTechInfo;
   std::unique_ptr<TReportWindow> FWindow;

@@ -160,7 +160,7 @@ void TLumbrick::BuildTechnicalInfo(const Exception& E) {
   {
     std::lock_guard lock(FStackLock);
     FLastExceptAddr = RaiseAddress();  // this exception's list is complete
-    stack = FStackList;
+    stack = FStackList.Names();
   }
   TextBuilder t("***** Lumbrick Technical Informations *****");
   t.Blank();
