@@ -11,6 +11,7 @@ packages=(
   fp-compiler fp-units-base fp-units-rtl
   clang libclang-rt-dev
   xvfb xauth fonts-dejavu-core xdg-utils
+  locales
 )
 
 missing=()
