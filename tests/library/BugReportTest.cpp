@@ -1,4 +1,5 @@
 // Numbered HTML reports, the station settings file and the message table.
+#include "FileSizeLimit.h"
 #include "Files.h"
 #include "SysUtils.h"
 #include "LibraryFixture.h"
@@ -133,6 +134,21 @@ TEST_F(BugReportTest, AnUncreatableNameFallsBackToTheFixedName) {
   EXPECT_EQ(Create(report, error), 0);
   EXPECT_EQ(report, dir.File("BugReport.htm"));
   EXPECT_THAT(dir.Read("BugReport.htm"), HasSubstr("BugReport 0001"));
+}
+
+TEST_F(BugReportTest, AShortWriteIsReportedAndLeavesNoReport) {
+  Raise("Boom");
+  Window().description = {std::string(5000, 'd')};
+  std::string report, error;
+  int result;
+  {
+    const FileSizeLimit limit(4096);
+    result = Create(report, error);
+  }
+  EXPECT_EQ(result, 4);
+  EXPECT_EQ(error, "Error while writing file " + dir.File("BugReport_0001.htm"));
+  EXPECT_FALSE(FileExists(dir.File("BugReport_0001.htm")));
+  EXPECT_EQ(lib->LastReportNum, 1);  // the number stays used
 }
 
 TEST_F(BugReportTest, CreateAndOpenTellsTheOutcome) {

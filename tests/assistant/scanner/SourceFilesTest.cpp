@@ -1,10 +1,8 @@
 // The scanner's file side: creation, names, loading and saving byte for byte,
 // failures that lose nothing, and the names its protective blocks push.
 #include <gmock/gmock.h>
-#include <sys/resource.h>
 
-#include <csignal>
-
+#include "FileSizeLimit.h"
 #include "ScannerFixture.h"
 #include "ScriptedDialogs.h"
 #include "Translator.h"
@@ -148,16 +146,10 @@ TEST_F(ScannerTest, AFailedSaveLeavesTheOldFileIntact) {
   TSourceScanner& s = Load(old);
   s.Text = std::string(100000, 'x');
   s.TextStatus = std::string(100000, '0');
-  // A file size limit makes the write itself fail half way.
-  const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit small = saved;
-  small.rlim_cur = 4096;
-  setrlimit(RLIMIT_FSIZE, &small);
-  EXPECT_THROW(s.SaveSourceFile(), EAbort);
-  setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, previousSignal);
+  {
+    const FileSizeLimit limit(4096);  // the write itself fails half way
+    EXPECT_THROW(s.SaveSourceFile(), EAbort);
+  }
   EXPECT_EQ(dir.Read("Unit1.pas"), old);
   EXPECT_EQ(s.FileState, 0);
 }

@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
-
 #include <filesystem>
 
+#include "FileSizeLimit.h"
 #include "Files.h"
 #include "TempDir.h"
 
@@ -110,16 +108,11 @@ TEST(FilesTest, FailedReplaceLeavesTheTargetUntouched) {
 TEST(FilesTest, ShortWriteLeavesTheTargetUntouched) {
   TempDir dir;
   const std::string file = dir.Write("keep.txt", "old");
-  // A file-size limit makes the write fail part-way, even for root.
-  rlimit saved{};
-  ::getrlimit(RLIMIT_FSIZE, &saved);
-  const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 4;
-  ::setrlimit(RLIMIT_FSIZE, &small);
-  const bool replaced = ReplaceFileBytes(file, "much longer new content");
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, previous);
+  bool replaced;
+  {
+    const FileSizeLimit limit(4);
+    replaced = ReplaceFileBytes(file, "much longer new content");
+  }
   EXPECT_FALSE(replaced);
   EXPECT_EQ(dir.Read("keep.txt"), "old");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), std::filesystem::directory_iterator()), 1);

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
-
+#include "FileSizeLimit.h"
 #include "FixedHost.h"
 #include "IniFile.h"
 #include "TempDir.h"
@@ -175,22 +173,13 @@ TEST_F(IniFileTest, FailedWriteKeepsTheOldContent) {
   const std::string old = "; keep me\r\n[S]\r\nk=old\r\n";
   dir.Write("Test.ini", old);
   TIniFile ini(path);
-  // A file-size limit below the new content makes the write fail, even for
-  // root.
-  rlimit saved{};
-  ::getrlimit(RLIMIT_FSIZE, &saved);
-  const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = old.size();
-  ::setrlimit(RLIMIT_FSIZE, &small);
   bool raised = false;
   try {
+    const FileSizeLimit limit(old.size());
     ini.WriteString("S", "k", "a longer new value");
   } catch (const EIniFileException&) {
     raised = true;
   }
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, previous);
   EXPECT_TRUE(raised);
   EXPECT_EQ(dir.Read("Test.ini"), old);
 }
