@@ -54,30 +54,39 @@ std::string TSourceScanner::GetRoutineMargin(const TRoutineInfo* R) const try {
 }
 
 // The range is rebuilt once and spliced in, rather than inserting line by
-// line into the whole text.
-void TSourceScanner::AdaptBlockAddedTabulation(int From, int To, const std::string& T) try {
-  From = std::max(From, 1);
-  To = std::min(To, Length());
-  if (T.empty() || From > To) return;
-  const std::string tStatus = ConvertIntoTextStatus(T);
-  const int start = GetStartOfLine(From);
+// line into the whole text. AtFirstCode runs at the first code character of
+// each line, before that character is copied, and may change the copy so far.
+void TSourceScanner::RebuildLines(int Start, int To, const TLineStartEdit& AtFirstCode) try {
   std::string text;
   std::string status;
   TLineState state = TLineState::AtLineStart;
-  for (int p = start; p <= To; ++p) {
+  for (int p = Start; p <= To; ++p) {
     const char c = Text[p - 1];
     if (state == TLineState::AfterCR) {
       state = c == '\n' ? TLineState::AtLineStart : TLineState::InsideLine;
     } else if (state == TLineState::AtLineStart && !IsIndent(c) && CharIsCode(p)) {
-      text += T;
-      status += tStatus;
+      AtFirstCode(p, text, status);
       state = TLineState::InsideLine;
     }
     if (c == '\r') state = TLineState::AfterCR;
     text += c;
     status += TextStatus[p - 1];
   }
-  ReplaceText(start, To - start + 1, text, status);
+  ReplaceText(Start, To - Start + 1, text, status);
+} catch (...) {
+  VIX->Push("Procedure TSourceScanner.RebuildLines");
+  throw;
+}
+
+void TSourceScanner::AdaptBlockAddedTabulation(int From, int To, const std::string& T) try {
+  From = std::max(From, 1);
+  To = std::min(To, Length());
+  if (T.empty() || From > To) return;
+  const std::string tStatus = ConvertIntoTextStatus(T);
+  RebuildLines(GetStartOfLine(From), To, [&](int, std::string& text, std::string& status) {
+    text += T;
+    status += tStatus;
+  });
 } catch (...) {
   VIX->Push("Procedure TSourceScanner.AdaptBlockAddedTabulation");
   throw;
@@ -89,26 +98,13 @@ void TSourceScanner::AdaptBlockRemovedTabulation(int From, int To, const std::st
   if (T.empty() || From > To) return;
   const int len = static_cast<int>(T.size());
   const int start = GetStartOfLine(From);
-  std::string text;
-  std::string status;
-  TLineState state = TLineState::AtLineStart;
-  for (int p = start; p <= To; ++p) {
-    const char c = Text[p - 1];
-    if (state == TLineState::AfterCR) {
-      state = c == '\n' ? TLineState::AtLineStart : TLineState::InsideLine;
-    } else if (state == TLineState::AtLineStart && !IsIndent(c) && CharIsCode(p)) {
-      // Only an exact T right before the line's first code character goes.
-      if (p - len >= start && Text.compare(p - 1 - len, len, T) == 0) {
-        text.resize(text.size() - len);
-        status.resize(status.size() - len);
-      }
-      state = TLineState::InsideLine;
+  RebuildLines(start, To, [&](int p, std::string& text, std::string& status) {
+    // Only an exact T right before the line's first code character goes.
+    if (p - len >= start && Text.compare(p - 1 - len, len, T) == 0) {
+      text.resize(text.size() - len);
+      status.resize(status.size() - len);
     }
-    if (c == '\r') state = TLineState::AfterCR;
-    text += c;
-    status += TextStatus[p - 1];
-  }
-  ReplaceText(start, To - start + 1, text, status);
+  });
 } catch (...) {
   VIX->Push("Procedure TSourceScanner.AdaptBlockRemovedTabulation");
   throw;

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -246,4 +247,8 @@ class TSourceScanner {
                       int Limit) const;
   // Replaces Count characters at P with S in Text and TextStatus alike.
   void ReplaceText(int P, int Count, const std::string& S, const std::string& Status);
+  // Copies Text and TextStatus from Start through To, calling the edit at
+  // each line's first code character, and splices the copy back in.
+  using TLineStartEdit = std::function<void(int P, std::string& Text, std::string& Status)>;
+  void RebuildLines(int Start, int To, const TLineStartEdit& AtFirstCode);
 };
