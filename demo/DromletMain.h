@@ -13,7 +13,7 @@
 
 #include "Form.h"
 #include "IniFile.h"
-#include "OpenDialog.h"
+#include "FileDialogs.h"
 
 class QCheckBox;
 class QFrame;
@@ -104,7 +104,7 @@ class TfmMain final : public TForm {
   QLabel* lbBrowser;
   QLineEdit* edWebBrowser;
   QToolButton* btNav;
-  TOpenDialog OpenDialog1{"OpenDialog1"};
+  TOpenDialog OpenDialog1;
   // Page 1: simple exceptions.
   QWidget* tsSimple;
   QLabel* lb11T;

@@ -14,9 +14,11 @@
 
 #include "Application.h"
 #include "Colors.h"
+#include "Design.h"
 #include "DromletMain.h"
 #include "ExampleThread.h"
 #include "Files.h"
+#include "Fonts.h"
 #include "Guard.h"
 #include "JpegImage.h"
 #include "ListBox.h"
@@ -32,13 +34,6 @@ constexpr int kClientWidth = 726;
 constexpr int kClientHeight = 484;
 constexpr int kSidePanelWidth = 139;
 constexpr int kProseWidth = 550;
-
-template <class W>
-W* Place(W* widget, const char* name, int x, int y, int w, int h) {
-  widget->setObjectName(name);
-  widget->setGeometry(x, y, w, h);
-  return widget;
-}
 
 // Design captions are the control's name, as the designer leaves them.
 QLabel* Label(QWidget* parent, const char* name, int x, int y, int w, int h) {
@@ -114,9 +109,7 @@ TfmMain::TfmMain() {
   // window before its creation handler runs.
   fmMain = this;
   SetName("fmMain");
-  QFont font(QStringLiteral("Verdana"));
-  font.setPixelSize(11);  // 8 pt at 96 dpi; the host's sans-serif stands in when Verdana is missing
-  setFont(font);
+  setFont(DesignFont());
   // Single border: no resizing, no maximizing.
   setFixedSize(kClientWidth, kClientHeight);
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -220,6 +213,7 @@ void TfmMain::BuildPages() {
   btNav->setText(Qs("..."));
   btNav->setToolTip(Qs("Browse Files"));
   OpenDialog1.Filter = "Exe Files (*.exe)|*.exe|All Files (*.*)|*.*";
+  OpenDialog1.FileMustExist = true;
 
   tsSimple = Page(PageControl1, "tsSimple");
   lb11T = Heading(tsSimple, "lb11T", 16, 12);

@@ -131,7 +131,7 @@ void TfmMain::OnActivePageChanged() try {
 
 void TfmMain::btNavClick(QObject*) try {
   OpenDialog1.FileName = As(edWebBrowser->text());
-  if (OpenDialog1.Execute(this)) {
+  if (OpenDialog1.Execute()) {
     edWebBrowser->setText(Qs(OpenDialog1.FileName));
     SetFontColor(lb03, clBlack);
     SetFontColor(lbBrowser, clBlack);

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "Dialogs.h"
+#include "Fonts.h"
 #include "Guard.h"
 #include "Lumbrick.h"
 #include "QtText.h"
@@ -55,12 +56,6 @@ const Texts kFrench = {
     "Informations techniques",
 };
 
-QFont DesignFont() {
-  QFont font("MS Sans Serif");
-  font.setPixelSize(11);
-  return font;
-}
-
 // A page: a navy instruction panel over a text box that fills the rest.
 QWidget* MakePage(const char* name, QLabel*& hint, const char* hintName, QTextEdit*& box, const char* boxName) {
   auto* page = new QWidget;
@@ -93,7 +88,7 @@ const bool registered = (SetReportWindowFactory(MakeReportWindow), true);
 
 TfmLumbrick::TfmLumbrick(TLumbrick& owner) : FOwnerLumbrick(&owner) {
   SetName("fmLumbrick");
-  setFont(DesignFont());
+  setFont(DesignFont(8, QStringLiteral("MS Sans Serif")));
   setGeometry(42, 45, 739, 480);
 
   pHeader = new QWidget(this);

@@ -1,12 +1,13 @@
-// Open and save file dialogs. Execute goes through the installed
-// FileDialogHost: the GUI layer installs real dialogs, tests install one that
-// answers from a script. Without a host every dialog is cancelled.
+// Open and save file dialogs and the folder chooser. Each goes through the
+// installed FileDialogHost: the GUI application installs real dialogs, tests
+// install one that answers from a script. Without a host every dialog is
+// cancelled.
 #pragma once
 
 #include <string>
 
 struct FileDialogRequest {
-  enum class Kind { Open, Save };
+  enum class Kind { Open, Save, Folder };
   Kind kind = Kind::Open;
   std::string title;
   std::string initialDir;  // empty: the host's choice
@@ -19,7 +20,8 @@ struct FileDialogRequest {
 class FileDialogHost {
  public:
   virtual ~FileDialogHost() = default;
-  // True when the user confirmed; fileName then holds the chosen file.
+  // True when the user confirmed; fileName then holds the chosen file (the
+  // chosen folder, without a trailing "/", for Kind::Folder).
   virtual bool Show(const FileDialogRequest& request, std::string& fileName) = 0;
 };
 
@@ -64,3 +66,18 @@ class TSaveDialog : public TOpenDialog {
  protected:
   FileDialogRequest::Kind Kind() const override { return FileDialogRequest::Kind::Save; }
 };
+
+// The folder chooser: opens on Directory (the host's choice when empty); on
+// OK, Directory becomes the chosen folder, without a trailing "/".
+inline bool SelectDirectory(std::string& Directory, const std::string& Caption = {}) {
+  FileDialogHost* host = file_dialogs_detail::current;
+  if (host == nullptr) return false;
+  FileDialogRequest r;
+  r.kind = FileDialogRequest::Kind::Folder;
+  r.title = Caption;
+  r.initialDir = Directory;
+  std::string chosen = Directory;
+  if (!host->Show(r, chosen)) return false;
+  Directory = std::move(chosen);
+  return true;
+}

@@ -228,3 +228,11 @@ int CompareText(std::string_view a, std::string_view b) {
 }
 
 std::string StringOfChar(char c, int count) { return count > 0 ? std::string(static_cast<std::size_t>(count), c) : std::string(); }
+
+bool IsValidIdent(std::string_view s) {
+  const auto alpha = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
+  if (s.empty() || !alpha(s.front())) return false;
+  for (char c : s.substr(1))
+    if (!alpha(c) && !(c >= '0' && c <= '9')) return false;
+  return true;
+}

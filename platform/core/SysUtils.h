@@ -75,3 +75,6 @@ std::string AnsiLowerCase(std::string_view s);
 bool SameText(std::string_view a, std::string_view b);  // ASCII, no case
 int CompareText(std::string_view a, std::string_view b);
 std::string StringOfChar(char c, int count);
+// A Pascal identifier: an ASCII letter or "_" first, then letters, digits or
+// "_"; the empty text is none.
+bool IsValidIdent(std::string_view s);

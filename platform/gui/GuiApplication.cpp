@@ -24,6 +24,7 @@ class TGuiApplication::QtApp final : public QApplication {
 TGuiApplication::TGuiApplication(int& argc, char** argv)
     : app_(std::make_unique<QtApp>(argc, argv)),
       previous_dialogs_(SetDialogHost(&dialogs_)),
+      previous_file_dialogs_(SetFileDialogHost(&file_dialogs_)),
       previous_screen_(Screen) {
   Screen = &screen_;
   InstallAccessViolationHandler();
@@ -33,6 +34,7 @@ TGuiApplication::~TGuiApplication() {
   // Owned components may hold windows: free them while Qt still runs.
   DestroyComponents();
   Screen = previous_screen_;
+  SetFileDialogHost(previous_file_dialogs_);
   SetDialogHost(previous_dialogs_);
 }
 

@@ -1,6 +1,7 @@
 // The application object of a windowed program: TApplication over a
-// QApplication. For its lifetime it provides the real dialogs and the screen,
-// and turns bad pointer accesses into EAccessViolation.
+// QApplication. For its lifetime it provides the real message and file
+// dialogs and the screen, and turns bad pointer accesses into
+// EAccessViolation.
 #pragma once
 
 #include <memory>
@@ -9,6 +10,7 @@
 #include "Application.h"
 #include "GuiScreen.h"
 #include "QtDialogHost.h"
+#include "QtFileDialogHost.h"
 
 class QApplication;
 
@@ -29,7 +31,9 @@ class TGuiApplication : public TApplication {
   class QtApp;
   std::unique_ptr<QtApp> app_;
   QtDialogHost dialogs_;
+  QtFileDialogHost file_dialogs_;
   TGuiScreen screen_;
   DialogHost* previous_dialogs_;
+  FileDialogHost* previous_file_dialogs_;
   TScreen* previous_screen_;
 };

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,31 +15,9 @@
 #include "Lumbrick.h"
 #include "RecordingLog.h"
 #include "ScriptedDialogs.h"
+#include "ScriptedFileDialogs.h"
 #include "StatusBar.h"
 #include "TempDir.h"
-
-class ScriptedFileDialogs final : public FileDialogHost {
- public:
-  ScriptedFileDialogs() : previous_(SetFileDialogHost(this)) {}
-  ~ScriptedFileDialogs() override { SetFileDialogHost(previous_); }
-  // The next dialog chooses File; nullopt cancels it. Unscripted: cancelled.
-  void Answer(std::optional<std::string> File) { script_.push_back(std::move(File)); }
-  bool Show(const FileDialogRequest& request, std::string& fileName) override {
-    shown.push_back(request);
-    if (script_.empty() || !script_.front()) {
-      if (!script_.empty()) script_.pop_front();
-      return false;
-    }
-    fileName = *script_.front();
-    script_.pop_front();
-    return true;
-  }
-  std::vector<FileDialogRequest> shown;
-
- private:
-  FileDialogHost* previous_;
-  std::deque<std::optional<std::string>> script_;
-};
 
 class RecordingStatusBar final : public TStatusBar {
  public:

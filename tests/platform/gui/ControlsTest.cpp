@@ -9,7 +9,7 @@
 #include "Colors.h"
 #include "ExceptionRecorder.h"
 #include "ListBox.h"
-#include "OpenDialog.h"
+#include "QtFileDialogHost.h"
 #include "RadioGroup.h"
 
 namespace {

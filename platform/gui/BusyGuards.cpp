@@ -1,0 +1,16 @@
+#include "BusyGuards.h"
+
+#include <QGuiApplication>
+
+// Override cursors stack: nested guards each restore what they set.
+THourGlass::THourGlass() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+
+THourGlass::~THourGlass() { QGuiApplication::restoreOverrideCursor(); }
+
+TDisabledWindow::TDisabledWindow(QWidget* window) : window_(window) {
+  if (window_) window_->setEnabled(false);
+}
+
+TDisabledWindow::~TDisabledWindow() {
+  if (window_) window_->setEnabled(true);
+}
