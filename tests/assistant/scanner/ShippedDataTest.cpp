@@ -1,6 +1,8 @@
 // The data files the assistant ships beside the program: the translation
 // tables load without a single complaint and translate, read through the
-// real translator from a copy of the shipped folder.
+// real translator from a copy of the shipped folder; every help page the
+// program opens is there in both languages, and the links between pages
+// lead somewhere.
 #include <gmock/gmock.h>
 
 #include <algorithm>
@@ -99,6 +101,47 @@ TEST_F(ShippedDataTest, TheProgramsTextsComeOutInFrench) {
   Language = 1;
   EXPECT_EQ(Trt(" Operation Log"), " Operation Log");
   TextTranslator = nullptr;
+}
+
+// The pages the menus, the windows' F1 and their help buttons open.
+const char* const HelpPages[] = {"index.htm",   "applis.htm", "sources.htm", "scanner.htm",       "scanner_errors.htm",
+                                 "options.htm", "ql_ref.htm", "ql_assist.htm", "ql_implementation.htm"};
+
+TEST_F(ShippedDataTest, EveryHelpPageIsThereInBothLanguages) {
+  TTextTranslator t(dir.Path());
+  for (int language : {1, 2}) {
+    Language = language;
+    for (const char* page : HelpPages) EXPECT_TRUE(FileExists(t.GetHelpDir() + page)) << t.GetHelpDir() << page;
+  }
+}
+
+// The shipped pages: Windows-1252 declared and written, every relative link
+// and every anchor it names found.
+TEST_F(ShippedDataTest, PagesDeclareTheirCharsetAndTheirLinksLeadSomewhere) {
+  const std::regex link(R"re((?:href|src)="([^"]*)")re");
+  const std::regex utf8("[\xc2-\xf4][\x80-\xbf]");
+  std::vector<fs::path> pages{fs::path(Shipped) / "vixModel.htm"};
+  for (const auto& f : fs::recursive_directory_iterator(fs::path(Shipped) / "Help"))
+    if (f.path().extension() == ".htm") pages.push_back(f.path());
+  EXPECT_EQ(pages.size(), 1 + 2 * std::size(HelpPages));
+  for (const fs::path& page : pages) {
+    const std::string html = ReadFileBytes(page.string()).value_or("");
+    EXPECT_NE(LowerCase(html).find("charset=windows-1252"), std::string::npos) << page;
+    EXPECT_FALSE(std::regex_search(html, utf8)) << page;
+    for (std::sregex_iterator it(html.begin(), html.end(), link), end; it != end; ++it) {
+      const std::string target = (*it)[1];
+      if (target.find(':') != std::string::npos) continue;  // another site
+      const std::size_t hash = target.find('#');
+      const fs::path file = hash == 0 ? page : page.parent_path() / target.substr(0, hash);
+      ASSERT_TRUE(fs::is_regular_file(file)) << page << ": " << target;
+      if (hash != std::string::npos) {
+        const std::string anchor = "id=\"" + target.substr(hash + 1) + "\"";
+        EXPECT_NE(ReadFileBytes(file.string()).value_or("").find(anchor), std::string::npos) << page << ": " << target;
+      }
+    }
+  }
+  EXPECT_NE(ReadFileBytes(Shipped + "/vixModel.htm").value_or("").find("<textarea name=\"taLumbrick\""),
+            std::string::npos);
 }
 
 }  // namespace
