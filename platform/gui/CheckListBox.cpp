@@ -59,14 +59,16 @@ void TCheckListBox::resizeEvent(QResizeEvent* e) {
 }
 
 void TCheckListBox::UpdateGrid() {
+  setFlow(QListView::TopToBottom);
   if (columns_ <= 1) {
-    setFlow(QListView::TopToBottom);
     setWrapping(false);
     setGridSize(QSize());
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     return;
   }
-  setFlow(QListView::TopToBottom);
+  // The columns share the width: the list never scrolls sideways.
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setWrapping(true);
   setResizeMode(QListView::Adjust);
-  setGridSize(QSize(viewport()->width() / columns_, fontMetrics().height() + 2));
+  setGridSize(QSize(viewport()->width() / columns_, std::max(16, fontMetrics().height() + 2)));
 }

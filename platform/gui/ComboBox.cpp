@@ -19,9 +19,8 @@ TComboBox::TComboBox(TStyle style, QWidget* parent) : QComboBox(parent) {
 }
 
 int TComboBox::ItemIndex() const {
-  const int index = currentIndex();
-  if (isEditable() && (index < 0 || itemText(index) != currentText())) return -1;
-  return index;
+  if (isEditable()) return findText(currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+  return currentIndex();
 }
 
 void TComboBox::SetItemIndex(int index) { setCurrentIndex(index >= 0 && index < count() ? index : -1); }

@@ -15,8 +15,8 @@ class TComboBox final : public QComboBox {
   enum class TStyle { DropDownList, DropDown };
   explicit TComboBox(TStyle style, QWidget* parent = nullptr);
 
-  // -1 when no item is selected, and in an editable box when the text is
-  // none of the items.
+  // -1 when no item is selected; in an editable box, the item whose text
+  // the box holds, -1 when none.
   int ItemIndex() const;
   void SetItemIndex(int index);
   std::string Text() const;

@@ -1,0 +1,271 @@
+#include "Log.h"
+
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "Application.h"
+#include "CommonGlobals.h"
+#include "Design.h"
+#include "Files.h"
+#include "Fonts.h"
+#include "FormIcon.h"
+#include "Guard.h"
+#include "LogLine.h"
+#include "Lumbrick.h"
+#include "MessageBoxes.h"
+#include "Pictures.h"
+#include "ProgressLabel.h"
+#include "QtText.h"
+#include "SpeedButton.h"
+#include "StatusText.h"
+#include "SysUtils.h"
+#include "Translator.h"
+
+TfmLog* fmLog = nullptr;
+
+namespace {
+// Outer size 654 x 376 on the original platform; this host sizes the client.
+constexpr int kClientWidth = 646;
+constexpr int kClientHeight = 342;
+
+TSpeedButton* Button(QWidget* parent, const char* name, int x, TGlyph glyph) {
+  auto* button = Place(new TSpeedButton(parent), name, x, 15, 111, 22);
+  button->SetGlyph(Glyph(glyph));
+  return button;
+}
+
+TProgressLabel* ProgressLine(QWidget* parent, const char* name, int y) {
+  return Place(new TProgressLabel(parent), name, 0, y, 282, 15);
+}
+}  // namespace
+
+TfmLog::TfmLog(QWidget* Owner) : TForm(Owner) {
+  SetName("fmLog");
+  setFont(DesignFont());
+  setWindowFlag(Qt::WindowStaysOnTopHint);
+  setGeometry(72, 34, kClientWidth, kClientHeight);
+  HelpFile = "index.htm";
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(5, 5, 5, 5);
+  layout->setSpacing(0);
+  lbLog = new TOwnerDrawListBox(16, this);
+  lbLog->setObjectName("lbLog");
+  lbLog->setFrameShape(QFrame::NoFrame);
+  QPalette colors = lbLog->palette();
+  colors.setColor(QPalette::Base, palette().color(QPalette::Window));
+  lbLog->setPalette(colors);
+  layout->addWidget(lbLog, 1);
+
+  Panel1 = new QWidget(this);
+  Panel1->setObjectName("Panel1");
+  Panel1->setFixedHeight(37);
+  layout->addWidget(Panel1);
+  lbInfo = ProgressLine(Panel1, "lbInfo", 8);
+  lbInfoPlus = ProgressLine(Panel1, "lbInfoPlus", 23);
+  btCancel = Button(Panel1, "btCancel", 288, TGlyph::Cancel);
+  btCancel->hide();
+  btOk = Button(Panel1, "btOk", 406, TGlyph::Close);
+  btSave = Button(Panel1, "btSave", 523, TGlyph::Save);
+  SaveDialog1.DefaultExt = "txt";
+
+  lbLog->OnDrawItem = [this](QPainter& Canvas, int Index, const QRect& Rect, TOwnerDrawState State) {
+    lbLogDrawItem(Canvas, Index, Rect, State);
+  };
+  connect(btOk, &QToolButton::clicked, this, Guarded(this, [this] { btOkClick(this); }));
+  connect(btCancel, &QToolButton::clicked, this, Guarded(this, [this] { btCancelClick(this); }));
+  connect(btSave, &QToolButton::clicked, this, Guarded(this, [this] { btSaveClick(this); }));
+  RunGuarded(this, [this] { FormCreate(this); });
+  SetOperationLog(this);
+}
+
+TfmLog::~TfmLog() {
+  if (OperationLog() == this) SetOperationLog(nullptr);
+  if (fmLog == this) fmLog = nullptr;
+}
+
+void TfmLog::FormCreate(QObject*) try {
+  SetFormIcon(this);
+  SaveDialog1.InitialDir = ExeDir;
+  LastIndex = -1;
+  FCancelled = false;
+  TranslateFirst();
+} catch (...) {
+  VIX->Push("Procedure TfmLog.FormCreate");
+  throw;
+}
+
+void TfmLog::TranslateFirst() try {
+  btOk->SetCaption(Trt("Close"));
+  btOk->setToolTip(Qs(Trt("Close Window")));
+  btCancel->SetCaption(Trt("Cancel"));
+  btCancel->setToolTip(Qs(Trt("Cancel Operation")));
+  btSave->SetCaption(Trt("Save"));
+  btSave->setToolTip(Qs(Trt("Save Log into Text File")));
+  SetCaption(Trt(" Operation Log"));
+  lbInfo->SetText("...");
+  lbInfoPlus->SetText("");
+  SaveDialog1.Title = Trt("Save Log into Text File");
+  SaveDialog1.Filter = Trt("Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+} catch (...) {
+  VIX->Push("Procedure TfmLog.TranslateFirst");
+  throw;
+}
+
+void TfmLog::StartLog(const std::string& Title) try {
+  StartTime = DateTimeToTimeStamp(Now());
+  Success = false;
+  FCancelled = false;
+  ClearLog();
+  DisplayInfoPlus("");
+  AddMsg(Title);
+  AddBlank();
+  Lock(true);
+  show();
+  btCancel->hide();
+} catch (...) {
+  VIX->Push("Procedure TfmLog.StartLog");
+  throw;
+}
+
+void TfmLog::TerminateLog() try {
+  EndTime = DateTimeToTimeStamp(Now());
+  // From the two dates and times of day, so that an operation that runs
+  // across midnight shows its real length.
+  const double milliseconds =
+      (static_cast<double>(EndTime.Date) - StartTime.Date) * 86400000.0 + (EndTime.Time - StartTime.Time);
+  const std::string suffix = " (" + FloatToStr(milliseconds / 1000.0) + " s)";
+  const std::string status = FCancelled ? Trt("Aborted by User") : Success ? Trt("Terminated") : Trt("Abnormal Termination");
+  ShowProgress(lbInfoPlus, "", false);
+  ShowProgress(lbInfo, status + suffix, false);
+  FCancelled = false;
+  Lock(false);
+  btCancel->hide();
+} catch (...) {
+  VIX->Push("Procedure TfmLog.TerminateLog");
+  throw;
+}
+
+void TfmLog::AddMsg(const std::string& Text) try {
+  FLines.push_back(Text);
+  lbLog->AddRow();
+  LastIndex = LineCount() - 1;
+  lbLog->SetItemIndex(LastIndex);
+} catch (...) {
+  VIX->Push("Procedure TfmLog.AddMsg");
+  throw;
+}
+
+void TfmLog::ChangeMsg(const std::string& Text) try {
+  if (LastIndex < 0 || LastIndex >= LineCount()) return;
+  FLines[static_cast<std::size_t>(LastIndex)] = Text;
+  lbLog->UpdateRow(LastIndex);
+} catch (...) {
+  VIX->Push("Procedure TfmLog.ChangeMsg");
+  throw;
+}
+
+void TfmLog::AddBlank() try {
+  AddMsg("");
+} catch (...) {
+  VIX->Push("Procedure TfmLog.AddBlank");
+  throw;
+}
+
+void TfmLog::ClearLog() try {
+  FLines.clear();
+  lbLog->Clear();
+  LastIndex = -1;
+} catch (...) {
+  VIX->Push("Procedure TfmLog.ClearLog");
+  throw;
+}
+
+void TfmLog::DisplayInfo(const std::string& Text) try {
+  ShowProgress(lbInfo, Text, true);
+} catch (...) {
+  VIX->Push("Procedure TfmLog.DisplayInfo");
+  throw;
+}
+
+void TfmLog::DisplayInfoPlus(const std::string& Text) try {
+  ShowProgress(lbInfoPlus, Text, true);
+} catch (...) {
+  VIX->Push("Procedure TfmLog.DisplayInfoPlus");
+  throw;
+}
+
+void TfmLog::ClearInfo() try {
+  DisplayInfo("");
+} catch (...) {
+  VIX->Push("Procedure TfmLog.ClearInfo");
+  throw;
+}
+
+void TfmLog::ShowProgress(TProgressLabel* Line, const std::string& Text, bool MayAbort) try {
+  Line->SetText(Text);
+  if (isVisible()) {
+    // The window repaints and its buttons, Cancel first, can be clicked in
+    // the middle of a long operation.
+    Application->ProcessMessages();
+    if (MayAbort && FCancelled) Abort();
+  } else {
+    ShowInStatusBar(Line == lbInfo ? lbInfo->Text() : lbInfo->Text() + " - " + lbInfoPlus->Text());
+  }
+} catch (...) {
+  VIX->Push("Procedure TfmLog.ShowProgress");
+  throw;
+}
+
+void TfmLog::Lock(bool Locked) try {
+  btSave->setEnabled(!Locked);
+} catch (...) {
+  VIX->Push("Procedure TfmLog.Lock");
+  throw;
+}
+
+void TfmLog::ShowCancel() try {
+  btCancel->show();
+} catch (...) {
+  VIX->Push("Procedure TfmLog.ShowCancel");
+  throw;
+}
+
+void TfmLog::btOkClick(QObject*) try {
+  Close();
+} catch (...) {
+  VIX->Push("Procedure TfmLog.btOkClick");
+  throw;
+}
+
+void TfmLog::btCancelClick(QObject*) try {
+  FCancelled = true;
+} catch (...) {
+  VIX->Push("Procedure TfmLog.btCancelClick");
+  throw;
+}
+
+void TfmLog::btSaveClick(QObject*) try {
+  if (!SaveDialog1.Execute()) return;
+  std::string text;
+  for (const std::string& line : FLines) text += line + "\r\n";
+  // Replaced whole or not at all: a failed save leaves the file as it was.
+  if (!ReplaceFileBytes(SaveDialog1.FileName, text))
+    throw EFCreateError("Cannot create file \"" + SaveDialog1.FileName + "\"");
+  ShowInfo(Trt("Log Saved in ") + SaveDialog1.FileName);
+} catch (...) {
+  VIX->Push("Procedure TfmLog.btSaveClick");
+  throw;
+}
+
+void TfmLog::lbLogDrawItem(QPainter& Canvas, int Index, const QRect& Rect, TOwnerDrawState State) try {
+  Canvas.fillRect(Rect, Canvas.brush());
+  for (const TLogRun& run : LogLineRuns(Lines(Index), Rect.left(), State.Selected, Canvas.pen().color())) {
+    Canvas.setPen(run.Color);
+    Canvas.drawText(QRect(run.X, Rect.top(), 0x7FFF, Rect.height()), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                    Qs(run.Text));
+  }
+} catch (...) {
+  VIX->Push("Procedure TfmLog.lbLogDrawItem");
+  throw;
+}

@@ -1,0 +1,98 @@
+// Unit Log: the operation log window, the assistant's one progress and
+// result window. One instance lives for the whole run: the main window
+// creates it hidden, after the translator, with itself as owner, and keeps it
+// in fmLog. From its creation to its destruction it is the model's operation
+// log (OperationLog.h): the discovery walk, the scanner and the windows write
+// into it through that interface or through fmLog.
+//
+// An operation, as every caller runs it:
+//   fmLog->StartLog(Title);          // clears the list, shows the window
+//   fmLog->ShowCancel();             // when the work can be cancelled
+//   try { ...AddMsg / ChangeMsg / AddBlank, DisplayInfo / DisplayInfoPlus /
+//         ClearInfo, and Cancelled() tested by long loops...;
+//         fmLog->Success = true; }
+//   cleanup: fmLog->TerminateLog();  // also after an exception
+// A line may begin with "(clRed)" or "(clBlue)" and hold TAB-separated
+// columns (LogLine.h); the list keeps and saves lines raw. While the window
+// is visible the progress calls process pending events and raise the silent
+// abort once Cancel was pressed; while it is hidden they write to the main
+// status bar (StatusText.h) and never abort.
+#pragma once
+
+#include <QRect>
+#include <string>
+#include <vector>
+
+#include "DateTime.h"
+#include "FileDialogs.h"
+#include "Form.h"
+#include "OperationLog.h"
+#include "OwnerDrawListBox.h"
+
+class QPainter;
+class TProgressLabel;
+class TSpeedButton;
+
+class TfmLog final : public TForm, public TOperationLog {
+ public:
+  // Builds the window hidden and runs FormCreate; installs it as the
+  // operation log.
+  explicit TfmLog(QWidget* Owner = nullptr);
+  // Uninstalls it, when it still is the operation log.
+  ~TfmLog() override;
+
+  // The operation log.
+  void StartLog(const std::string& Title) override;
+  void TerminateLog() override;
+  void AddMsg(const std::string& Text) override;
+  void ChangeMsg(const std::string& Text) override;
+  void AddBlank();
+  void ClearLog();
+  void DisplayInfo(const std::string& Text) override;
+  void DisplayInfoPlus(const std::string& Text) override;
+  void ClearInfo();
+  void Lock(bool Locked);
+  void TranslateFirst();
+  // The cancel request of the running operation, the window's public Boolean
+  // Cancelled: set by btCancel, read by the progress calls and the callers'
+  // loops, cleared by StartLog and TerminateLog.
+  bool Cancelled() const override { return FCancelled; }
+  void SetCancelled(bool Value) { FCancelled = Value; }
+  // Set by the caller when its work ran to its end; cleared by StartLog.
+  bool Success = false;
+  void SetSuccess(bool Value) override { Success = Value; }
+  // Makes btCancel visible.
+  void ShowCancel() override;
+
+  // The raw lines, markers and TABs included.
+  int LineCount() const { return static_cast<int>(FLines.size()); }
+  const std::string& Lines(int Index) const { return FLines.at(static_cast<std::size_t>(Index)); }
+
+  void FormCreate(QObject* Sender);
+  void btOkClick(QObject* Sender);
+  void btCancelClick(QObject* Sender);
+  void btSaveClick(QObject* Sender);
+  void lbLogDrawItem(QPainter& Canvas, int Index, const QRect& Rect, TOwnerDrawState State);
+
+  TOwnerDrawListBox* lbLog;
+  QWidget* Panel1;
+  TProgressLabel* lbInfo;
+  TProgressLabel* lbInfoPlus;
+  TSpeedButton* btCancel;
+  TSpeedButton* btOk;
+  TSpeedButton* btSave;
+  TSaveDialog SaveDialog1;
+
+ private:
+  // Shows a progress line as DisplayInfo and DisplayInfoPlus do; only they
+  // honour the cancel request.
+  void ShowProgress(TProgressLabel* Line, const std::string& Text, bool MayAbort);
+
+  int LastIndex = -1;  // line last added by AddMsg; -1 after ClearLog
+  TTimeStamp StartTime;
+  TTimeStamp EndTime;
+  bool FCancelled = false;
+  std::vector<std::string> FLines;
+};
+
+extern TfmLog* fmLog;

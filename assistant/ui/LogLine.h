@@ -1,0 +1,23 @@
+// How the operation log draws one of its lines: a line that begins with "("
+// and holds a ")" further on loses that bracketed word, which names its
+// colour when it is "clRed" or "clBlue" (any letter case); TABs split the
+// rest into columns that start at x 4, 250, 370, 490 and so on, and on a
+// selected line the columns are white. Nothing is clipped: a long column runs
+// into the next.
+#pragma once
+
+#include <QColor>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct TLogRun {
+  int X;             // where the text starts, Rect.Left + 4 for the first
+  std::string Text;  // without TABs
+  QColor Color;
+};
+
+// The pieces of text to write for Line in a row whose left edge is Left, in
+// the list's normal text colour Normal (the selection's text colour on a
+// selected line).
+std::vector<TLogRun> LogLineRuns(std::string_view Line, int Left, bool Selected, const QColor& Normal);

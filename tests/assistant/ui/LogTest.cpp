@@ -1,0 +1,263 @@
+// The operation log window: operations from start to end, cancel, progress
+// while hidden, the drawing of its lines and the saved file.
+#include "ProgressLabel.h"
+#include <QTest>
+#include <QTimer>
+
+#include "Application.h"
+#include "Colors.h"
+#include "Files.h"
+#include "DateTime.h"
+#include "Log.h"
+#include "LogLine.h"
+#include "Lumbrick.h"
+#include "OperationLog.h"
+#include "QtText.h"
+#include "ScanProgress.h"
+#include "SpeedButton.h"
+#include "UiFixture.h"
+
+namespace {
+
+class LogTest : public UiTest {
+ protected:
+  LogTest() { fmLog = &log; }
+  static TDateTime At(int hour, int min, int sec, int msec, int day = 15) {
+    return EncodeDate(2006, 6, day) + EncodeTime(hour, min, sec, msec);
+  }
+  std::string Info() const { return log.lbInfo->Text(); }
+  std::string InfoPlus() const { return log.lbInfoPlus->Text(); }
+  std::vector<std::string> Lines() const {
+    std::vector<std::string> lines;
+    for (int i = 0; i < log.LineCount(); ++i) lines.push_back(log.Lines(i));
+    return lines;
+  }
+
+  TfmLog log;
+};
+
+TEST_F(LogTest, ItIsTheOperationLogWhileItExists) {
+  EXPECT_EQ(OperationLog(), &log);
+  AddMsg("from the model");
+  DisplayInfoPlus("from the scanner");
+  EXPECT_EQ(Lines(), std::vector<std::string>{"from the model"});
+  EXPECT_EQ(InfoPlus(), "from the scanner");
+  {
+    TfmLog second;
+    EXPECT_EQ(OperationLog(), &second);
+  }
+  EXPECT_EQ(OperationLog(), nullptr);
+}
+
+struct Ending {
+  const char* name;
+  bool success;
+  bool cancelled;
+  const char* status;
+};
+
+class LogEndingTest : public LogTest, public ::testing::WithParamInterface<Ending> {};
+
+TEST_P(LogEndingTest, AnOperationEndsWithItsStatusWordAndElapsedTime) {
+  host.SetNow(At(14, 30, 45, 0));
+  log.StartLog("Refresh List");
+  EXPECT_TRUE(log.isVisible());
+  EXPECT_FALSE(log.btSave->isEnabled());
+  EXPECT_TRUE(log.btCancel->isHidden());
+  log.ShowCancel();
+  EXPECT_FALSE(log.btCancel->isHidden());
+  log.ChangeMsg("Unit1.pas");  // the blank line under the title
+  log.AddMsg("(clRed)Unit2.pas\tImpossible to Read File");
+  log.AddBlank();
+  log.DisplayInfoPlus("Scanning");
+  if (GetParam().cancelled) log.btCancel->click();
+  log.Success = GetParam().success;
+  host.SetNow(At(14, 30, 47, 500));
+  log.TerminateLog();
+
+  EXPECT_EQ(Lines(), (std::vector<std::string>{"Refresh List", "Unit1.pas", "(clRed)Unit2.pas\tImpossible to Read File", ""}));
+  EXPECT_EQ(Info(), std::string(GetParam().status) + " (2.5 s)");
+  EXPECT_EQ(InfoPlus(), "");
+  EXPECT_FALSE(log.Cancelled());
+  EXPECT_TRUE(log.btSave->isEnabled());
+  EXPECT_TRUE(log.btCancel->isHidden());
+}
+
+INSTANTIATE_TEST_SUITE_P(Endings, LogEndingTest,
+                         ::testing::Values(Ending{"Success", true, false, "Terminated"},
+                                           Ending{"Cancel", true, true, "Aborted by User"},
+                                           Ending{"Abnormal", false, false, "Abnormal Termination"}),
+                         [](const ::testing::TestParamInfo<Ending>& i) { return std::string(i.param.name); });
+
+TEST_F(LogTest, AnOperationAcrossMidnightShowsItsRealLength) {
+  host.SetNow(At(23, 59, 59, 0, 15));
+  log.StartLog("Scan All");
+  log.Success = true;
+  host.SetNow(At(0, 0, 1, 250, 16));
+  log.TerminateLog();
+  EXPECT_EQ(Info(), "Terminated (2.25 s)");
+}
+
+TEST_F(LogTest, ChangeMsgReplacesOnlyTheLineLastAdded) {
+  log.ChangeMsg("nothing yet");
+  EXPECT_EQ(log.LineCount(), 0);
+  log.AddMsg("a");
+  log.AddMsg("b");
+  log.lbLog->SetItemIndex(0);
+  log.ChangeMsg("b2");
+  EXPECT_EQ(Lines(), (std::vector<std::string>{"a", "b2"}));
+  EXPECT_EQ(log.lbLog->ItemIndex(), 0);  // the selection is left alone
+  log.ClearLog();
+  log.ChangeMsg("after clear");
+  EXPECT_EQ(log.LineCount(), 0);
+}
+
+TEST_F(LogTest, CancelDuringALoopEndsItWithTheSilentAbortAndTheCleanUpRuns) {
+  log.StartLog("Scan All");
+  log.ShowCancel();
+  // The user clicks Cancel while the loop runs: the click arrives through
+  // the events that the progress calls process.
+  QTimer::singleShot(0, log.btCancel, [this] { QTest::mouseClick(log.btCancel, Qt::LeftButton); });
+  int done = 0;
+  bool aborted = false, cleanedUp = false;
+  try {
+    for (; done < 100000; ++done) log.DisplayInfo("Unit" + std::to_string(done));
+    log.Success = true;
+  } catch (const EAbort&) {
+    aborted = true;
+  }
+  log.TerminateLog();
+  cleanedUp = true;
+
+  EXPECT_TRUE(aborted);
+  EXPECT_LT(done, 100000);
+  EXPECT_TRUE(cleanedUp);
+  EXPECT_EQ(Info(), "Aborted by User (0 s)");
+  EXPECT_TRUE(log.btSave->isEnabled());
+  EXPECT_TRUE(log.btCancel->isHidden());
+  // Outside an operation the request is gone: progress shows and goes on.
+  EXPECT_NO_THROW(log.DisplayInfo("idle"));
+  EXPECT_EQ(Info(), "idle");
+  log.StartLog("Next");
+  EXPECT_NO_THROW(log.DisplayInfo("runs"));
+}
+
+TEST_F(LogTest, WhileHiddenProgressGoesToTheStatusBarAndNeverAborts) {
+  log.StartLog("Scan All");
+  log.ShowCancel();
+  log.btCancel->click();
+  log.hide();
+  EXPECT_NO_THROW(log.DisplayInfo("A"));
+  EXPECT_NO_THROW(log.DisplayInfoPlus("B"));
+  EXPECT_EQ(Status(), "  A - B");
+  EXPECT_TRUE(log.Cancelled());  // a loop's own test still sees the request
+  log.TerminateLog();
+  EXPECT_EQ(Status(), "  Aborted by User (0 s)");
+}
+
+TEST(LogLineTest, AColourMarkerIsRemovedAndColoursTheLineIgnoringCase) {
+  const auto runs = LogLineRuns("(CLRED)Unit1.pas", 0, false, clBlack);
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_EQ(runs[0].X, 4);
+  EXPECT_EQ(runs[0].Text, "Unit1.pas");
+  EXPECT_EQ(runs[0].Color, clRed);
+  EXPECT_EQ(LogLineRuns("(clBlue)x", 0, true, clWhite)[0].Color, clBlue);  // selected, no column
+}
+
+TEST(LogLineTest, OtherBracketsAreRemovedOrKeptButNeverColour) {
+  const auto other = LogLineRuns("(clGreen)text", 0, false, clBlack);
+  EXPECT_EQ(other[0].Text, "text");
+  EXPECT_EQ(other[0].Color, clBlack);
+  EXPECT_EQ(LogLineRuns("(no close", 0, false, clBlack)[0].Text, "(no close");
+  EXPECT_EQ(LogLineRuns(")(clRed)", 0, false, clBlack)[0].Text, ")(clRed)");
+  EXPECT_EQ(LogLineRuns(")(clRed)", 0, false, clBlack)[0].Color, clBlack);
+}
+
+TEST(LogLineTest, ColumnsStartAt4And250And370AndAreWhiteWhenSelected) {
+  const auto runs = LogLineRuns("(clRed)Unit1.pas\tCode Added : 3\tCode Removed : 1", 0, false, clBlack);
+  ASSERT_EQ(runs.size(), 3u);
+  EXPECT_EQ(runs[0].X, 4);
+  EXPECT_EQ(runs[1].X, 250);
+  EXPECT_EQ(runs[2].X, 370);
+  EXPECT_EQ(runs[2].Text, "Code Removed : 1");
+  EXPECT_EQ(runs[2].Color, clRed);
+  const auto selected = LogLineRuns("a\tb\tc\td", 0, true, clWhite);
+  EXPECT_EQ(selected[3].X, 490);
+  for (const TLogRun& run : selected) EXPECT_EQ(run.Color, clWhite);
+}
+
+// Pixels of the row's rectangle [x0, x1) that are of a colour.
+int CountPixels(const QImage& image, int row, int x0, int x1, const std::function<bool(QColor)>& is) {
+  int n = 0;
+  for (int y = row * 16; y < row * 16 + 16; ++y)
+    for (int x = x0; x < x1; ++x)
+      if (is(image.pixelColor(x, y))) ++n;
+  return n;
+}
+
+TEST_F(LogTest, ThePaintedRowsShowTheColourAndTheColumns) {
+  log.show();
+  log.AddMsg("(clRed)WWWW");
+  log.AddMsg("W\tW\tW");
+  log.lbLog->SetItemIndex(-1);
+  const QImage shot = log.lbLog->viewport()->grab().toImage();
+  const auto red = [](QColor c) { return c.red() > 200 && c.green() < 60 && c.blue() < 60; };
+  const auto dark = [](QColor c) { return c.lightness() < 100; };
+  EXPECT_GT(CountPixels(shot, 0, 0, 100, red), 20);
+  EXPECT_EQ(CountPixels(shot, 0, 0, 100, dark), 0) << "the marker itself was drawn";
+  EXPECT_GT(CountPixels(shot, 1, 250, 262, dark), 5);
+  EXPECT_GT(CountPixels(shot, 1, 370, 382, dark), 5);
+  EXPECT_EQ(CountPixels(shot, 1, 20, 250, dark), 0);
+  EXPECT_EQ(CountPixels(shot, 1, 262, 370, dark), 0);
+}
+
+TEST_F(LogTest, SaveWritesTheRawLinesAndSaysWhere) {
+  log.StartLog("Refresh List");
+  log.ChangeMsg("(clRed)Unit1.pas\tImpossible to Read File");
+  log.Success = true;
+  log.TerminateLog();
+  const std::string file = dir.File("saved.txt");
+  files.Answer(file);
+  log.btSave->click();
+
+  EXPECT_EQ(dir.Read("saved.txt"), "Refresh List\r\n(clRed)Unit1.pas\tImpossible to Read File\r\n");
+  ASSERT_EQ(files.shown.size(), 1u);
+  EXPECT_EQ(files.shown[0].kind, FileDialogRequest::Kind::Save);
+  EXPECT_EQ(files.shown[0].title, "Save Log into Text File");
+  EXPECT_EQ(files.shown[0].filter, "Text Files (*.txt)|*.txt|All Files (*.*)|*.*");
+  EXPECT_EQ(files.shown[0].defaultExt, "txt");
+  EXPECT_EQ(files.shown[0].initialDir, ProgramDir());
+  ASSERT_EQ(dialogs.Shown().size(), 1u);
+  EXPECT_EQ(dialogs.Last().type, TMsgDlgType::mtInformation);
+  EXPECT_EQ(dialogs.Last().text, "Log Saved in " + file);
+
+  files.Answer(std::nullopt);  // cancelled: nothing happens
+  log.btSave->click();
+  EXPECT_EQ(dialogs.Shown().size(), 1u);
+}
+
+TEST_F(LogTest, AFailedSaveReachesTheLibraryAndLeavesTheListAndTheFile) {
+  log.AddMsg("line");
+  std::vector<std::string> stack;
+  std::string failure;
+  Application->OnException = [&](TObject* Sender, Exception& E) {
+    failure = std::string(E.ClassName()) + ": " + E.Message();
+    stack = VIX->StackList();
+    VIX->HandleException(Sender, E);
+  };
+  dialogs.Answer(mrNo);  // "View more informations ?"
+  // A folder that does not exist: no file can be made there, even by root.
+  const std::string file = dir.File("no/such/folder/saved.txt");
+  files.Answer(file);
+  log.btSave->click();
+
+  EXPECT_EQ(failure, "EFCreateError: Cannot create file \"" + file + "\"");
+  EXPECT_EQ(stack, std::vector<std::string>{"Procedure TfmLog.btSaveClick"});
+  ASSERT_EQ(dialogs.Shown().size(), 1u);
+  EXPECT_EQ(dialogs.Last().type, TMsgDlgType::mtError);
+  EXPECT_NE(dialogs.Last().text.find("View more informations ?"), std::string::npos);
+  EXPECT_EQ(Lines(), std::vector<std::string>{"line"});
+  EXPECT_FALSE(FileExists(file));
+}
+
+}  // namespace
