@@ -45,5 +45,16 @@ class TRoutineEdit {
 // Whether code is read at P (no comment or literal open there), the text
 // being read from From, a place where code is read.
 bool CodeReadAt(const TSourceScanner& S, int From, int P);
-// Every line break from From to To is a CR LF pair.
+// The start of the first line, from the one that starts at P, at which code
+// is read, the text being read from From; -1 when there is none.
+int FirstLineWhereCodeIsRead(const TSourceScanner& S, int From, int P);
+// Whether the construct open at P, where code is not read (CodeReadAt is
+// False), is a (* *) comment.
+bool InParenStarComment(const TSourceScanner& S, int From, int P);
+// Every line break from From to To is a CR LF pair (CR CR LF being one, as
+// for the line helpers): no lone LF, no lone CR.
 bool OnlyCRLFBreaks(const TSourceScanner& S, int From, int To);
+// Whether deleting Count characters at P would join the characters on either
+// side into something else: one word, a comment's opening or closing pair, or
+// a CR LF that ends a line comment.
+bool DeletionJoins(const TSourceScanner& S, int P, int Count);
