@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_map>
 
 #include "Exceptions.h"
 #include "Files.h"
@@ -178,11 +179,15 @@ void TTextTranslator::LoadDialogs() try {
       }
       Dialogs.AddSource(n, L.substr(p + 1));
     }
+    // The French texts, read in one go: a read per entry would read the
+    // whole file again each time. Keys compare as the settings file's do.
+    std::unordered_map<std::string, std::string> french;
+    for (auto& [key, value] : IniDialogs->ReadSectionValues("Text")) french.emplace(LowerCase(key), std::move(value));
     for (int i = 0; i < Dialogs.Count(); ++i) {
       const std::string key = Int4(Dialogs.GetNumDialog(i));
-      const std::string french = IniDialogs->ReadString("Text", key, "");
-      if (!french.empty())
-        Dialogs.SetTraduction(i, french);
+      const auto it = french.find(LowerCase(key));
+      if (it != french.end() && !it->second.empty())
+        Dialogs.SetTraduction(i, it->second);
       else
         Log.Add(key + "=" + Dialogs.GetTexte(i) + " : pas de traduction");
     }
