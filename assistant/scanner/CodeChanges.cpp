@@ -325,8 +325,10 @@ int TSourceScanner::AddIgnoreCode(int RoutineIndex) try {
 
   TRoutineEdit edit(*this, IndexOfKeyword(r->kiBegin), IndexOfKeyword(r->kiEnd));
   const std::string line = GetRoutineTabulation(r) + std::string(IgnoreMarker) + CRLF;
-  edit.Insert(pos, line);
-  if (!inCode) edit.Restatus(begin, pos + static_cast<int>(line.size()) - 1);  // comment, as the comment around it
+  if (inCode)
+    edit.Insert(pos, line);
+  else
+    edit.InsertInComment(pos, line, 4);
   const int delta = CommitEdit(r, 4, edit, after);
   CheckRoutineCodeState(IndexOfKeyword(r));
   return delta;

@@ -49,6 +49,18 @@ void TRoutineEdit::Insert(int P, const std::string& Piece) try {
   throw;
 }
 
+void TRoutineEdit::InsertInComment(int P, const std::string& Piece, int Status) try {
+  std::string status(Piece);
+  for (char& c : status)
+    if (c != '\r' && c != '\n') c = CharTextStatus(Status);
+  S.Text.insert(P - 1, Piece);
+  S.TextStatus.insert(P - 1, status);
+  Shift(P, static_cast<int>(Piece.size()));
+} catch (...) {
+  VIX->Push("Procedure TRoutineEdit.InsertInComment");
+  throw;
+}
+
 void TRoutineEdit::Delete(int P, int Count) try {
   S.Text.erase(P - 1, Count);
   S.TextStatus.erase(P - 1, Count);

@@ -20,6 +20,9 @@ class TRoutineEdit {
   // Piece goes before the character at P; its status is that of the piece
   // alone (right for a piece inserted where code is read).
   void Insert(int P, const std::string& Piece);
+  // Piece goes before P inside a comment of status Status that it leaves
+  // open: all of it is comment, its line breaks aside.
+  void InsertInComment(int P, const std::string& Piece, int Status);
   void Delete(int P, int Count);
   void RemoveLineIfEmpty(int P);
   // One indentation unit added to, or removed from, every line of the range

@@ -171,6 +171,23 @@ TEST_F(TranslatorTest, ATextLineInAnotherCaseOrWithBlanksOpensNoList) {
   }
 }
 
+TEST_F(TranslatorTest, TheFrenchTableIsReadAsTheSettingsFileReadsIt) {
+  // Another section with the same key, the section's name in another case,
+  // blanks around a key and a value, quotes, a key given twice (the first
+  // wins) and the section given twice.
+  TTextTranslator& t = Make("[Text]\r\n1=Close\r\n2=Open\r\n3=Save\r\n4=Quit\r\n",
+                            "[Other]\r\n0001=autre\r\n[text]\r\n 0001 = Fermer \r\n0002=\"Ouvrir\"\r\n0001=second\r\n"
+                            "[Text]\r\n0003=Enregistrer\r\n0002=later\r\n");
+  Language = 2;
+  for (const char* english : {"Close", "Open", "Save", "Quit"}) {
+    const std::string french = t.IniDialogs->ReadString("Text", Int4(t.Dialogs.GetNumDialog(t.Dialogs.FindItemIndex(english))), "");
+    EXPECT_EQ(t.Tr(english), french.empty() ? english : french) << english;
+  }
+  EXPECT_EQ(t.Tr("Close"), "Fermer");
+  EXPECT_EQ(t.Tr("Open"), "Ouvrir");
+  EXPECT_EQ(dir.Read("Translator.log"), "0004=Quit : pas de traduction\r\n");
+}
+
 TEST_F(TranslatorTest, AnIndexOutsideTheDictionaryRaises) {
   TTextTranslator& t = Make();
   EXPECT_THROW(t.Dialogs.GetTexte(t.Dialogs.Count()), EStringListError);
