@@ -7,7 +7,8 @@
 // leave a source that no longer compiles or means something else: a line
 // inserted inside a comment, a block around code that shares the begin or
 // end line with keywords or with a statement left unfinished, line breaks
-// other than CR LF, and a removal that would take more than the block.
+// other than CR LF, and a removal that would take more than the block. A
+// refusal says why in LastRefusal (RefusalReasons.h).
 #include <algorithm>
 #include <vector>
 

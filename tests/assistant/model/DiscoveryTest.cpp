@@ -101,6 +101,17 @@ TEST_F(DiscoveryTest, AFileNamedByItsPathThatIsNotThereIsARedLine) {
                               "(clRed)Lib/Gone.pas\tImpossible to Read File", "", "1 Unit Source Files Found in Application"}));
 }
 
+TEST_F(DiscoveryTest, SourcesWithLFLineBreaksAreWalkedAsTheirCRLFEquivalents) {
+  const auto lf = [](std::string Text) {
+    for (std::size_t p; (p = Text.find("\r\n")) != std::string::npos;) Text.erase(p, 1);
+    return Text;
+  };
+  Write("proj/Unit1.pas", lf(UnitSource("Unit1", {}, {"Unit2"})));
+  Write("proj/Unit2.pas", lf(UnitSource("Unit2", {}, {})));
+  auto a = TAppli::CreateNew(Write("proj/P.dpr", lf(ProgramSource("P", {"Unit1"}))));
+  EXPECT_EQ(Units(*a), (Lines{"Unit1.pas:New", "Unit2.pas:New"}));
+}
+
 TEST_F(DiscoveryTest, ALookupOutsideAWalkTakesTheFirstSearchFolderHoldingTheFile) {
   Write("A/X.pas", UnitSource("X", {}, {}));
   Write("B/X.pas", UnitSource("X", {}, {}));
