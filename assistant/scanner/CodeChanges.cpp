@@ -257,14 +257,15 @@ int TSourceScanner::RemoveCode(int RoutineIndex) try {
   if (BlockIsReferredTo(t, c, e)) return Refuse(RefusedKeywordsDepend);
 
   // The indentation the addition put before the body: the Try line's beyond
-  // the begin line's, when the Try opens its line. The tabulation measured
-  // now would be the Try line's whole indentation, too much where the begin
-  // is indented otherwise than the body.
+  // the begin line's, when the Try opens its line indented beyond the begin.
+  // The tabulation measured now would be the Try line's whole indentation,
+  // too much where the begin is indented otherwise than the body.
   std::string tab = GetRoutineTabulation(r);
   const int tryLine = GetStartOfLine(tryPos);
   const std::string tryIndent = Text.substr(tryLine - 1, tryPos - tryLine);
   const std::string margin = GetRoutineMargin(r);
-  if (tryIndent.find_first_not_of(" \t") == std::string::npos && tryIndent.starts_with(margin))
+  if (tryIndent.find_first_not_of(" \t") == std::string::npos && tryIndent.size() > margin.size() &&
+      tryIndent.starts_with(margin))
     tab = tryIndent.substr(margin.size());
 
   const int first = IndexOfKeyword(r->kiBegin);
