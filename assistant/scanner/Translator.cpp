@@ -74,6 +74,26 @@ int TDialogs::AddSource(int Num, const std::string& Text) try {
   throw;
 }
 
+void TDialogs::AddSources(const std::vector<std::pair<int, std::string>>& Records) try {
+  std::vector<TEntry> all = std::move(FEntries);
+  all.reserve(all.size() + Records.size());
+  for (const auto& [num, text] : Records) all.push_back(TEntry{text, TDialogsItem(num, text)});
+  // Equal texts keep their order: the first gives the spelling, the last the
+  // item, as one AddSource after the other leaves them.
+  std::stable_sort(all.begin(), all.end(),
+                   [](const TEntry& a, const TEntry& b) { return CompareAnsiText(a.Text, b.Text) < 0; });
+  FEntries.clear();
+  for (TEntry& e : all) {
+    if (!FEntries.empty() && CompareAnsiText(FEntries.back().Text, e.Text) == 0)
+      FEntries.back().Item = std::move(e.Item);
+    else
+      FEntries.push_back(std::move(e));
+  }
+} catch (...) {
+  VIX->Push("Procedure TDialogs.AddSources");
+  throw;
+}
+
 int TDialogs::FindItemIndex(const std::string& Text) const try {
   const auto it = std::lower_bound(FEntries.begin(), FEntries.end(), Text,
                                    [](const TEntry& e, const std::string& t) { return CompareAnsiText(e.Text, t) < 0; });
@@ -164,6 +184,7 @@ void TTextTranslator::LoadDialogs() try {
   const std::string logFile = Dir + "Translator.log";
   try {
     LoadIniDialogs(DialogsFile, Lines);
+    std::vector<std::pair<int, std::string>> records;
     for (int i = 0; i < Lines.Count(); ++i) {
       const std::string& L = Lines.Strings(i);
       if (L.empty()) continue;
@@ -177,8 +198,9 @@ void TTextTranslator::LoadDialogs() try {
         Log.Add(L + " : incoherent number");
         continue;
       }
-      Dialogs.AddSource(n, L.substr(p + 1));
+      records.emplace_back(n, L.substr(p + 1));
     }
+    Dialogs.AddSources(records);
     // The French texts, read in one go: a read per entry would read the
     // whole file again each time. Keys compare as the settings file's do.
     std::unordered_map<std::string, std::string> french;
