@@ -123,7 +123,9 @@ void TSourceScanner::FillKeyWordsList() try {
           const TKeywordInfo& k = *Keywords[j];
           if (k.Level == routine.Level && (k.Keyword == kwBegin || k.Keyword == kwAsm)) routine.kiBegin = Keywords[j].get();
         }
-        for (std::size_t j = i + 1; j < scopeEnd && routine.kiBegin != nullptr && routine.kiEnd == nullptr; ++j) {
+        // A heading without a body of its own gets no end either.
+        const bool hasBody = routine.kiBegin != nullptr || scopeEnd == n;
+        for (std::size_t j = i + 1; j < scopeEnd && hasBody && routine.kiEnd == nullptr; ++j) {
           const TKeywordInfo& k = *Keywords[j];
           if (k.Keyword == kwEnd && k.Level == routine.Level) routine.kiEnd = Keywords[j].get();
         }
