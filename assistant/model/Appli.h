@@ -52,6 +52,10 @@ class TAppli {
 
  private:
   explicit TAppli(const std::string& AFileName);
+  // The file a uses-clause entry names as this host names it, ".pas" added
+  // as the lookup adds it: the entry's path resolved against the project's
+  // folder, or the project's folder for a name alone.
+  std::string EntryFile(const std::string& Entry) const;
   // The search-path folders as host paths, for the SearchPath they were made of.
   const std::vector<std::string>& SearchFolders() const;
 

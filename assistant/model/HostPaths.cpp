@@ -62,8 +62,13 @@ const TFolderIndex::TFolder& TFolderIndex::Read(const std::string& Folder) try {
   for (fs::directory_iterator it(Folder.empty() ? fs::path(".") : fs::path(Folder), ec), end;
        !ec && it != end; it.increment(ec)) {
     std::error_code typeError;
-    if (!it->is_regular_file(typeError)) continue;
     std::string name = it->path().filename().string();
+    if (it->is_directory(typeError)) {
+      std::string& first = slot->folders[LowerCase(name)];
+      if (first.empty() || name < first) first = name;
+      continue;
+    }
+    if (!it->is_regular_file(typeError)) continue;
     std::string& first = slot->lower[LowerCase(name)];
     if (first.empty() || name < first) first = name;
     slot->exact.emplace(name, name);
@@ -81,6 +86,15 @@ std::string TFolderIndex::Match(const std::string& Folder, const std::string& Na
   return {};
 } catch (...) {
   VIX->Push("Function TFolderIndex.Match");
+  throw;
+}
+
+std::string TFolderIndex::MatchFolder(const std::string& Folder, const std::string& Name) try {
+  const TFolder& f = Read(Folder);
+  const auto it = f.folders.find(LowerCase(Name));
+  return it == f.folders.end() ? std::string() : it->second;
+} catch (...) {
+  VIX->Push("Function TFolderIndex.MatchFolder");
   throw;
 }
 
@@ -118,17 +132,44 @@ std::string TFolderSearch::Find(const std::string& Name) const try {
   throw;
 }
 
+std::string FindHostFolder(const std::string& Folder, TFolderIndex* Index) try {
+  if (Folder.empty()) return {};
+  const std::string folder = IncludeTrailingPathDelimiter(Folder);
+  if (DirectoryExists(folder)) return folder;
+  // Folder by folder from the root (or the current folder), the stored name
+  // of each that is not there as written.
+  TFolderIndex once;
+  TFolderIndex& index = Index ? *Index : once;
+  std::string found = folder.front() == PathDelim ? std::string(1, PathDelim) : std::string();
+  std::size_t start = found.size();
+  for (std::size_t slash; (slash = folder.find(PathDelim, start)) != std::string::npos; start = slash + 1) {
+    const std::string name = folder.substr(start, slash - start);
+    if (name.empty()) continue;
+    if (name == "." || name == ".." || DirectoryExists(found + name)) {
+      found += name + PathDelim;
+      continue;
+    }
+    const std::string stored = index.MatchFolder(found, name);
+    if (stored.empty()) return {};
+    found += stored + PathDelim;
+  }
+  return found;
+} catch (...) {
+  VIX->Push("Function FindHostFolder");
+  throw;
+}
+
 std::string FindHostFile(const std::string& Path, TFolderIndex* Index) try {
-  const std::string folder = ExtractFilePath(Path);
   const std::string name = ExtractFileName(Path);
   if (name.empty()) return {};
-  if (Index) {
-    const std::string found = Index->Match(folder, name);
-    return found.empty() ? std::string() : folder + found;
+  if (!Index && FileExists(Path)) return Path;
+  std::string folder = ExtractFilePath(Path);
+  if (!folder.empty()) {
+    folder = FindHostFolder(folder, Index);
+    if (folder.empty()) return {};
   }
-  if (FileExists(Path)) return Path;
   TFolderIndex once;
-  const std::string found = once.Match(folder, name);
+  const std::string found = (Index ? *Index : once).Match(folder, name);
   return found.empty() ? std::string() : folder + found;
 } catch (...) {
   VIX->Push("Function FindHostFile");

@@ -4,8 +4,8 @@
 // and nowhere else, they are mapped onto the host: "\" is a folder separator,
 // a drive is ignored ("C:\Lib" names "/Lib"), and a file is found as the
 // Pascal compiler finds it on a case-sensitive file system: by its name as
-// written, else by a case-insensitive match of its name in the same folder.
-// Folder names keep their letter case.
+// written, else by a case-insensitive match of its name in the same folder;
+// so is each of its folders.
 #pragma once
 
 #include <memory>
@@ -24,18 +24,21 @@ std::string ExpandFileName(const std::string& FileName);
 // platform's ExtractRelativePath; both absolute.
 std::string ExtractRelativePath(const std::string& BaseDir, const std::string& FileName);
 
-// The names of the regular files of folders, read once per folder: a walk
-// over a large project looks up many names in few folders.
+// The names of the regular files and sub-folders of folders, read once per
+// folder: a walk over a large project looks up many names in few folders.
 class TFolderIndex {
  public:
   // The file's name as stored: Name itself, else the one that matches it
   // ignoring ASCII letter case (the first in byte order); empty when none.
   std::string Match(const std::string& Folder, const std::string& Name);
+  // The same for a sub-folder of Folder.
+  std::string MatchFolder(const std::string& Folder, const std::string& Name);
 
  private:
   struct TFolder {
-    std::unordered_map<std::string, std::string> exact;  // name -> name
-    std::unordered_map<std::string, std::string> lower;  // lower-cased -> first name
+    std::unordered_map<std::string, std::string> exact;    // name -> name
+    std::unordered_map<std::string, std::string> lower;    // lower-cased -> first name
+    std::unordered_map<std::string, std::string> folders;  // lower-cased -> first sub-folder name
   };
   const TFolder& Read(const std::string& Folder);
   std::unordered_map<std::string, std::unique_ptr<TFolder>> FFolders;
@@ -60,8 +63,13 @@ class TFolderSearch {
   std::unordered_map<std::string, std::vector<TCandidate>> FByName;
 };
 
-// The existing file that Path names (see above), or empty. With an index,
-// folders are read through it.
+// The existing folder that Folder names, each of its folders as written or
+// else ignoring letter case, with its trailing "/"; empty when there is none.
+// An empty Folder (the current one) is itself. With an index, folders are
+// read through it.
+std::string FindHostFolder(const std::string& Folder, TFolderIndex* Index = nullptr);
+// The existing file that Path names (see above), its folders found as
+// FindHostFolder finds them, or empty.
 std::string FindHostFile(const std::string& Path, TFolderIndex* Index = nullptr);
 
 // Whether a program named by a path, or by a bare name on PATH, exists.

@@ -31,13 +31,28 @@ class TCacheScope {
 };
 
 // A folder of the search path as this host names it, with its trailing "/":
-// an entry without a root is taken relative to the project's folder.
+// an entry without a root is taken relative to the project's folder, and its
+// folders are found ignoring letter case as the files in them are.
 std::string SearchFolder(const std::string& Entry, const std::string& ProjectDir) try {
   const std::string folder = ToHostPath(Trim(Entry));
   if (folder.empty()) return {};
-  return IncludeTrailingPathDelimiter(ExpandFileName(folder.front() == PathDelim ? folder : ProjectDir + folder));
+  const std::string path =
+      IncludeTrailingPathDelimiter(ExpandFileName(folder.front() == PathDelim ? folder : ProjectDir + folder));
+  const std::string found = FindHostFolder(path);
+  return found.empty() ? path : found;
 } catch (...) {
   VIX->Push("Function SearchFolder");
+  throw;
+}
+
+// An entry written as a path ("Sub\Unit1.pas" after "in") names a file that
+// should be there; an entry that is a unit name alone may rightly have no
+// file in the project (a platform unit).
+bool NamesAFile(const std::string& Entry) try {
+  const std::string entry = ToHostPath(Entry);
+  return entry.find(PathDelim) != std::string::npos || LowerCase(entry).ends_with(".pas");
+} catch (...) {
+  VIX->Push("Function NamesAFile");
   throw;
 }
 
@@ -68,6 +83,20 @@ const std::vector<std::string>& TAppli::SearchFolders() const try {
   throw;
 }
 
+std::string TAppli::EntryFile(const std::string& Entry) const try {
+  std::string entry = ToHostPath(Entry);
+  if (!entry.ends_with(".pas")) entry += ".pas";
+  const std::string projectDir = ExtractFilePath(FileName);
+  const std::string folder = ExtractFilePath(entry);
+  const std::string name = ExtractFileName(entry);
+  if (folder.empty()) return projectDir + name;
+  return (folder.front() == PathDelim ? ExtractFilePath(ExpandFileName(entry)) : RelativeToAbsolutePath(entry, projectDir)) +
+         name;
+} catch (...) {
+  VIX->Push("Function TAppli.EntryFile");
+  throw;
+}
+
 // How a unit named without folder is found is this assistant's own choice:
 // in the project's folder first, whether or not a search path is set, then
 // in the search-path folders in their order, an entry without a root being
@@ -77,16 +106,12 @@ std::string TAppli::FindSourceFileName(const std::string& Entry) const try {
     if (auto it = FWalk->Entries.find(Entry); it != FWalk->Entries.end()) return it->second;
   }
   TFolderIndex* folders = FWalk ? &FWalk->Folders : nullptr;
-  std::string entry = ToHostPath(Entry);
-  if (!entry.ends_with(".pas")) entry += ".pas";
   const std::string projectDir = ExtractFilePath(FileName);
-  const std::string folder = ExtractFilePath(entry);
-  const std::string name = ExtractFileName(entry);
+  const std::string file = EntryFile(Entry);
+  const std::string name = ExtractFileName(file);
   std::string found;
-  if (!folder.empty()) {
-    const std::string dir = folder.front() == PathDelim ? ExtractFilePath(ExpandFileName(entry))
-                                                        : RelativeToAbsolutePath(entry, projectDir);
-    found = FindHostFile(dir + name, folders);
+  if (!ExtractFilePath(ToHostPath(Entry)).empty()) {
+    found = FindHostFile(file, folders);
   } else if (FWalk) {
     if (!FWalk->Units) {
       std::vector<std::string> dirs{projectDir};
@@ -122,17 +147,26 @@ void TAppli::FindUnitsFromSources() try {
   // project is walked in time proportional to its size.
   std::unordered_map<std::string, TUnit*> known;
   for (const auto& unit : Units) known.emplace(LowerCase(unit->FileName), unit.get());
-  std::vector<std::string> refused;                 // paths of this file that cannot be listed
-  std::unordered_set<std::string> refusedReported;  // reported once per walk
+  // The files this file names that are not there or cannot be listed, as
+  // path and reason, each reported once per walk under the first file that
+  // names it.
+  std::vector<std::pair<std::string, std::string>> refused;
+  std::unordered_set<std::string> refusedReported;
+  auto refuse = [&](const std::string& Path, const char* Reason) {
+    if (refusedReported.insert(Path).second) refused.emplace_back(Path, Reason);
+  };
 
   auto addUnit = [&](const std::string& Entry) {
     try {
       const std::string path = FindSourceFileName(Entry);
-      if (path.empty()) return;
+      if (path.empty()) {
+        if (NamesAFile(Entry)) refuse(EntryFile(Entry), "Impossible to Read File");
+        return;
+      }
       const auto it = known.find(LowerCase(Trim(path)));
       if (it == known.end()) {
         if (!IsStorableUnitPath(path)) {
-          if (refusedReported.insert(path).second) refused.push_back(path);
+          refuse(path, UnstorablePathText);
           return;
         }
         TUnit* unit = Units.Add(std::make_unique<TUnit>(path));
@@ -148,7 +182,7 @@ void TAppli::FindUnitsFromSources() try {
   // Lines for the units the file named that cannot be listed, under its own.
   auto reportRefused = [&]() {
     try {
-      for (const std::string& path : refused) AddMsg("(clRed)" + relative(path) + "\t" + Trt(UnstorablePathText));
+      for (const auto& [path, reason] : refused) AddMsg("(clRed)" + relative(path) + "\t" + Trt(reason));
       refused.clear();
     } catch (...) {
       VIX->Push("Procedure ReportRefused");

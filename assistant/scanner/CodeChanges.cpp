@@ -7,13 +7,15 @@
 // leave a source that no longer compiles or means something else: a line
 // inserted inside a comment, a block around code that shares the begin or
 // end line with keywords or with a statement left unfinished, line breaks
-// other than CR LF, and a removal that would take more than the block.
+// other than CR LF, and a removal that would take more than the block. A
+// refusal says why in LastRefusal (RefusalReasons.h).
 #include <algorithm>
 #include <vector>
 
 #include "CodeOptions.h"
 #include "KeywordKinds.h"
 #include "Lumbrick.h"
+#include "RefusalReasons.h"
 #include "RoutineEdit.h"
 #include "SourceScanner.h"
 
@@ -81,21 +83,35 @@ bool BodyIsBalanced(const TSourceScanner& S, int First, int Last) try {
 
 }  // namespace
 
-TRoutineInfo* TSourceScanner::EditableRoutine(int RoutineIndex) const try {
-  // After a structure error the links of the list are not to be trusted.
-  if (ErrorCode != 0) return nullptr;
+int TSourceScanner::Refuse(const char* Reason) try {
+  LastRefusal = Reason;
+  return 0;
+} catch (...) {
+  VIX->Push("Function TSourceScanner.Refuse");
+  throw;
+}
+
+TRoutineInfo* TSourceScanner::EditableRoutine(int RoutineIndex) try {
+  const auto refuse = [this](const char* Reason) -> TRoutineInfo* {
+    Refuse(Reason);
+    return nullptr;
+  };
   if (RoutineIndex < 0 || RoutineIndex >= static_cast<int>(Routines.size())) return nullptr;
+  // After a structure error the links of the list are not to be trusted.
+  if (ErrorCode != 0) return refuse(RefusedStructureError);
   TRoutineInfo* r = Routines[RoutineIndex];
-  if (FRoutinesInBodies.count(r) != 0) return nullptr;
-  if (r->kiBegin == nullptr || r->kiEnd == nullptr || r->kiBegin->Keyword != kwBegin) return nullptr;
+  if (const auto it = FRoutinesInBodies.find(r); it != FRoutinesInBodies.end()) return refuse(it->second);
+  // A heading whose body begins elsewhere (in an include file, say).
+  if (r->kiBegin == nullptr || r->kiEnd == nullptr) return refuse(RefusedNoOwnBegin);
+  if (r->kiBegin->Keyword != kwBegin) return nullptr;  // asm bodies are never edited
   // A list that does not fit the text (a text loaded again and not scanned).
   if (r->Position < 1 || r->kiBegin->Position <= r->Position || r->kiEnd->Position <= r->kiBegin->Position ||
       r->kiEnd->Position + 2 > Length())
-    return nullptr;
+    return refuse(RefusedListOutdated);
   // A heading must end before the body: one without its ";" would take in
   // the body's text, and change with it.
   const int semi = FindCharInCodeAfter(';', r->Position);
-  if (semi == -1 || semi > r->kiBegin->Position) return nullptr;
+  if (semi == -1 || semi > r->kiBegin->Position) return refuse(RefusedHeadingOpen);
   return r;
 } catch (...) {
   VIX->Push("Function TSourceScanner.EditableRoutine");
@@ -103,31 +119,33 @@ TRoutineInfo* TSourceScanner::EditableRoutine(int RoutineIndex) const try {
 }
 
 int TSourceScanner::AddCode(int RoutineIndex, int NewState) try {
+  LastRefusal.clear();
   TRoutineInfo* r = EditableRoutine(RoutineIndex);
   if (r == nullptr) return 0;
   const int after = GetKeywordAfterEnd(r);
   const int begin = r->kiBegin->Position;
   const int end = r->kiEnd->Position;
   const int crlf = FindCRLF(begin, true);
-  if (crlf == -1) return 0;
+  if (crlf == -1) return Refuse(RefusedOneLine);
   const int tryPos = crlf + 2;
   const int endLine = GetStartOfLine(end);
-  if (tryPos > endLine) return 0;
+  if (tryPos > endLine) return Refuse(RefusedOneLine);
 
   const int first = IndexOfKeyword(r->kiBegin);
   const int last = IndexOfKeyword(r->kiEnd);
-  if (first == -1 || last <= first || !OnlyCRLFBreaks(*this, begin, end)) return 0;
+  if (first == -1 || last <= first) return Refuse(RefusedListOutdated);
+  if (!OnlyCRLFBreaks(*this, begin, end)) return Refuse(RefusedLineBreaks);
   // The lines of the block must go between whole statements, where code is
   // read, and hold every keyword of the body between them.
   for (int i = first + 1; i < last; ++i)
-    if (Keywords[i]->Position < tryPos || Keywords[i]->Position >= endLine) return 0;
-  if (!CodeReadAt(*this, begin, tryPos) || !CodeReadAt(*this, begin, endLine)) return 0;
-  if (!BodyIsBalanced(*this, first, last)) return 0;
+    if (Keywords[i]->Position < tryPos || Keywords[i]->Position >= endLine) return Refuse(RefusedKeywordsOnLines);
+  if (!CodeReadAt(*this, begin, tryPos) || !CodeReadAt(*this, begin, endLine)) return Refuse(RefusedBlockInComment);
+  if (!BodyIsBalanced(*this, first, last)) return Refuse(RefusedUnbalanced);
   const int beforeTry = LastSignificantBefore(*this, tryPos);
-  if (beforeTry != begin + 4 && Text[beforeTry - 1] != ';') return 0;
+  if (beforeTry != begin + 4 && Text[beforeTry - 1] != ';') return Refuse(RefusedSplitStatement);
   const int beforeEndLine = LastSignificantBefore(*this, endLine);
   if (FindFirstSignificantChar(endLine) != end && Text[beforeEndLine - 1] != ';' && beforeEndLine != begin + 4)
-    return 0;
+    return Refuse(RefusedSplitStatement);
 
   const std::string tab = GetRoutineTabulation(r);
   const std::string lead = GetRoutineMargin(r) + tab;
@@ -172,9 +190,11 @@ int TSourceScanner::AddCode(int RoutineIndex, int NewState) try {
 }
 
 int TSourceScanner::UpdateCode(int RoutineIndex) try {
+  LastRefusal.clear();
   const int c = GetRoutineClauseIdx(RoutineIndex);
+  if (c == -1) return 0;  // no block to update
   TRoutineInfo* r = EditableRoutine(RoutineIndex);
-  if (c == -1 || r == nullptr) return 0;
+  if (r == nullptr) return 0;
   const int after = GetKeywordAfterEnd(r);
   const auto& clause = static_cast<const TExceptClauseInfo&>(*Keywords[c]);
   const int q1 = FindCharInCodeAfter('\'', clause.Position);
@@ -201,28 +221,29 @@ int TSourceScanner::UpdateCode(int RoutineIndex) try {
 }
 
 int TSourceScanner::RemoveCode(int RoutineIndex) try {
+  LastRefusal.clear();
   const int c = GetRoutineClauseIdx(RoutineIndex);
-  const int t = GetTryClauseIdx(c);
+  if (c == -1) return 0;  // no block to remove
   TRoutineInfo* r = EditableRoutine(RoutineIndex);
-  if (c == -1 || t == -1 || r == nullptr) return 0;
-  const int after = GetKeywordAfterEnd(r);
-  const std::string tab = GetRoutineTabulation(r);
+  if (r == nullptr) return 0;
+  const int t = GetTryClauseIdx(c);
+  const int begin = r->kiBegin->Position;
+  const int end = r->kiEnd->Position;
   const auto& clause = static_cast<const TExceptClauseInfo&>(*Keywords[c]);
   const int clausePos = clause.Position;
-  const int tryPos = Keywords[t]->Position;
+  const int tryPos = t == -1 ? -1 : Keywords[t]->Position;
+  if (tryPos <= begin || tryPos >= end || clausePos <= begin || clausePos >= end) return Refuse(RefusedBlockOutside);
+  const int after = GetKeywordAfterEnd(r);
   int e = -1;
   for (int i = t; i < static_cast<int>(Keywords.size()) && e == -1; ++i)
     if (Keywords[i]->Keyword == kwEnd && Keywords[i]->Level == Keywords[t]->Level) e = i;
   const int semi = clause.kiEnd ? FindCharInCodeAfter(';', clause.kiEnd->Position) : -1;
-  const int begin = r->kiBegin->Position;
-  const int end = r->kiEnd->Position;
-  if (semi == -1 || e == -1 || tryPos <= begin || tryPos >= end || clausePos <= begin || clausePos >= end) return 0;
 
   // Only the block goes: its ";" follows its end at once, and the statements
   // it held stand where a list of statements is read once it is gone.
-  if (Keywords[e].get() != clause.kiEnd || semi >= end || FindFirstSignificantChar(clause.kiEnd->Position + 3) != semi ||
-      e + 1 >= static_cast<int>(Keywords.size()))
-    return 0;
+  if (semi == -1 || e == -1 || Keywords[e].get() != clause.kiEnd || semi >= end ||
+      FindFirstSignificantChar(clause.kiEnd->Position + 3) != semi || e + 1 >= static_cast<int>(Keywords.size()))
+    return Refuse(RefusedBlockEnd);
   const int beforeTry = LastSignificantBefore(*this, tryPos);
   const TKeywordInfo& opener = *Keywords[t - 1];
   const bool listBefore = Text[beforeTry - 1] == ';' ||
@@ -231,36 +252,36 @@ int TSourceScanner::RemoveCode(int RoutineIndex) try {
   const int beforeClause = LastSignificantBefore(*this, clausePos);
   const bool closedBefore = Text[beforeClause - 1] == ';' || beforeClause == tryPos + 2 ||
                             (Keywords[e + 1]->Keyword == kwEnd && FindFirstSignificantChar(semi + 1) == Keywords[e + 1]->Position);
-  if (!listBefore || !closedBefore) return 0;
+  if (!listBefore || !closedBefore) return Refuse(RefusedMeaning);
+  // The three keywords go: no other may still refer to them.
+  if (BlockIsReferredTo(t, c, e)) return Refuse(RefusedKeywordsDepend);
 
-  // The three keywords go: no other may still refer to them. (Those held
-  // aside by a routine scan lie after the routine and refer to none.)
-  const TKeywordInfo* gone[] = {Keywords[t].get(), Keywords[c].get(), Keywords[e].get()};
-  const auto isGone = [&gone](const TKeywordInfo* k) { return k == gone[0] || k == gone[1] || k == gone[2]; };
-  for (const auto& k : Keywords) {
-    if (IsRoutineKind(k->Keyword)) {
-      const auto& other = static_cast<const TRoutineInfo&>(*k);
-      if (isGone(other.kiBegin) || isGone(other.kiEnd)) return 0;
-    } else if (IsClauseKind(k->Keyword) && k.get() != gone[1] &&
-               isGone(static_cast<const TExceptClauseInfo&>(*k).kiEnd)) {
-      return 0;
-    }
-  }
+  // The indentation the addition put before the body: the Try line's beyond
+  // the begin line's, when the Try opens its line indented beyond the begin.
+  // The tabulation measured now would be the Try line's whole indentation,
+  // too much where the begin is indented otherwise than the body.
+  std::string tab = GetRoutineTabulation(r);
+  const int tryLine = GetStartOfLine(tryPos);
+  const std::string tryIndent = Text.substr(tryLine - 1, tryPos - tryLine);
+  const std::string margin = GetRoutineMargin(r);
+  if (tryIndent.find_first_not_of(" \t") == std::string::npos && tryIndent.size() > margin.size() &&
+      tryIndent.starts_with(margin))
+    tab = tryIndent.substr(margin.size());
 
   const int first = IndexOfKeyword(r->kiBegin);
   const int last = IndexOfKeyword(r->kiEnd);
   int clauseLine = GetStartOfLine(clausePos);
-  int tryLine = GetStartOfLine(tryPos);
+  int bodyFrom = tryLine;
   TRoutineEdit edit(*this, first, last);
   edit.Track(&clauseLine);
-  edit.Track(&tryLine);
+  edit.Track(&bodyFrom);
   edit.Delete(clausePos, semi - clausePos + 1);
   edit.RemoveLineIfEmpty(clausePos);
   edit.Delete(tryPos, 3);
   edit.RemoveLineIfEmpty(tryPos);
   if (CodeOptions.ReindentRemovedCode) {
     // The lines the block held, never the begin line.
-    const int from = std::max(tryLine, FindCRLF(begin, true) + 2);
+    const int from = std::max(bodyFrom, FindCRLF(begin, true) + 2);
     edit.Reindent(from, clauseLine - 1, tab, false);
   }
 
@@ -289,18 +310,27 @@ int TSourceScanner::CommitEdit(TRoutineInfo* R, int NewState, const TRoutineEdit
 }
 
 int TSourceScanner::AddIgnoreCode(int RoutineIndex) try {
+  LastRefusal.clear();
   TRoutineInfo* r = EditableRoutine(RoutineIndex);
   if (r == nullptr) return 0;
   const int after = GetKeywordAfterEnd(r);
   const int begin = r->kiBegin->Position;
   const int crlf = FindCRLF(begin, true);
-  if (crlf == -1) return 0;
+  if (crlf == -1) return Refuse(RefusedOneLine);
   const int pos = crlf + 2;
-  if (pos > GetStartOfLine(r->kiEnd->Position)) return 0;
-  if (!CodeReadAt(*this, begin, pos)) return 0;  // a marker inside a comment would close it
+  if (pos > GetStartOfLine(r->kiEnd->Position)) return Refuse(RefusedOneLine);
+  // A marker is a brace comment: where code is read it is one of its own,
+  // inside a (* *) comment it is part of that one and changes nothing.
+  // Elsewhere its "}" would end a brace comment, or it would enter a literal.
+  const bool inCode = CodeReadAt(*this, begin, pos);
+  if (!inCode && !InParenStarComment(*this, begin, pos)) return Refuse(RefusedMarkerInComment);
 
   TRoutineEdit edit(*this, IndexOfKeyword(r->kiBegin), IndexOfKeyword(r->kiEnd));
-  edit.Insert(pos, GetRoutineTabulation(r) + std::string(IgnoreMarker) + CRLF);
+  const std::string line = GetRoutineTabulation(r) + std::string(IgnoreMarker) + CRLF;
+  if (inCode)
+    edit.Insert(pos, line);
+  else
+    edit.InsertInComment(pos, line, 4);
   const int delta = CommitEdit(r, 4, edit, after);
   CheckRoutineCodeState(IndexOfKeyword(r));
   return delta;
@@ -310,15 +340,21 @@ int TSourceScanner::AddIgnoreCode(int RoutineIndex) try {
 }
 
 int TSourceScanner::RemoveIgnoreCode(int RoutineIndex) try {
+  LastRefusal.clear();
+  if (RoutineIndex < 0 || RoutineIndex >= static_cast<int>(Routines.size())) return 0;
+  const int m = GetRoutineIgnoreCodePos(Routines[RoutineIndex]);
+  if (m == -1) return 0;  // no marker to remove
   TRoutineInfo* r = EditableRoutine(RoutineIndex);
   if (r == nullptr) return 0;
   const int after = GetKeywordAfterEnd(r);
   const int begin = r->kiBegin->Position;
-  const int m = GetRoutineIgnoreCodePos(r);
   if (m <= begin) return 0;
-  // Deleted only where it is a comment of its own, or inside a line comment:
-  // elsewhere the deletion would change a literal or another comment's end.
-  if (!CodeReadAt(*this, begin, m) && CharStatus(m) != 3) return 0;
+  // Deleted where it is a comment of its own, or part of a line comment or a
+  // (* *) comment: inside a literal or a brace comment the deletion would
+  // change the literal or that comment's end.
+  const int status = CharStatus(m);
+  if (!CodeReadAt(*this, begin, m) && status != 3 && status != 4) return Refuse(RefusedMarkerEmbedded);
+  if (DeletionJoins(*this, m, static_cast<int>(IgnoreMarker.size()))) return Refuse(RefusedMarkerJoins);
 
   TRoutineEdit edit(*this, IndexOfKeyword(r->kiBegin), IndexOfKeyword(r->kiEnd));
   edit.Delete(m, static_cast<int>(IgnoreMarker.size()));

@@ -5,6 +5,7 @@
 
 #include "KeywordKinds.h"
 #include "Lumbrick.h"
+#include "RefusalReasons.h"
 #include "ScanProgress.h"
 #include "SourceScanner.h"
 #include "SysUtils.h"
@@ -104,7 +105,10 @@ void TSourceScanner::FillKeyWordsList() try {
         }
       }
 
-      // Links of the routines: heading, body and end.
+      // Links of the routines: heading, body and end, looked for before the
+      // next routine of the same level or an outer one. A heading whose begin
+      // is not there has no body of its own (it begins in an include file):
+      // it gets none, rather than the next routine's.
       for (std::size_t i = 0; i < n; ++i) {
         ShowPassProgress("Keyword ", i, n, " (2)");
         if (!IsRoutineKind(Keywords[i]->Keyword)) continue;
@@ -114,11 +118,14 @@ void TSourceScanner::FillKeyWordsList() try {
         routine.SetHeader(CopyCode(routine.Position, count));
         routine.kiBegin = nullptr;
         routine.kiEnd = nullptr;
-        for (std::size_t j = i + 1; j < n && routine.kiBegin == nullptr; ++j) {
+        const std::size_t scopeEnd = RoutineScopeEnd(i);
+        for (std::size_t j = i + 1; j < scopeEnd && routine.kiBegin == nullptr; ++j) {
           const TKeywordInfo& k = *Keywords[j];
           if (k.Level == routine.Level && (k.Keyword == kwBegin || k.Keyword == kwAsm)) routine.kiBegin = Keywords[j].get();
         }
-        for (std::size_t j = i + 1; j < n && routine.kiEnd == nullptr; ++j) {
+        // A heading without a body of its own gets no end either.
+        const bool hasBody = routine.kiBegin != nullptr || scopeEnd == n;
+        for (std::size_t j = i + 1; j < scopeEnd && hasBody && routine.kiEnd == nullptr; ++j) {
           const TKeywordInfo& k = *Keywords[j];
           if (k.Keyword == kwEnd && k.Level == routine.Level) routine.kiEnd = Keywords[j].get();
         }
@@ -155,6 +162,26 @@ void TSourceScanner::FillKeyWordsList() try {
   throw;
 }
 
+std::size_t TSourceScanner::RoutineScopeEnd(std::size_t i) const try {
+  const int level = Keywords[i]->Level;
+  for (std::size_t j = i + 1; j < Keywords.size(); ++j)
+    if (IsRoutineKind(Keywords[j]->Keyword) && Keywords[j]->Level <= level) return j;
+  return Keywords.size();
+} catch (...) {
+  VIX->Push("Function TSourceScanner.RoutineScopeEnd");
+  throw;
+}
+
+// No begin of its level before the next routine of its level or an outer
+// one. Where no such routine follows, the begin is simply missing (error 101).
+bool TSourceScanner::HasNoBodyOfItsOwn(std::size_t i) const try {
+  const auto& routine = static_cast<const TRoutineInfo&>(*Keywords[i]);
+  return routine.kiBegin == nullptr && RoutineScopeEnd(i) < Keywords.size();
+} catch (...) {
+  VIX->Push("Function TSourceScanner.HasNoBodyOfItsOwn");
+  throw;
+}
+
 void TSourceScanner::FindRoutinesInBodies() try {
   FRoutinesInBodies.clear();
   for (TRoutineInfo* r : Routines) {
@@ -162,8 +189,8 @@ void TSourceScanner::FindRoutinesInBodies() try {
     const int end = IndexOfKeyword(r->kiEnd);
     for (int i = begin + 1; begin != -1 && i < end; ++i)
       if (IsRoutineKind(Keywords[i]->Keyword)) {
-        FRoutinesInBodies.insert(r);
-        FRoutinesInBodies.insert(static_cast<const TRoutineInfo*>(Keywords[i].get()));
+        FRoutinesInBodies.emplace(r, RefusedHoldsRoutine);
+        FRoutinesInBodies.insert_or_assign(static_cast<const TRoutineInfo*>(Keywords[i].get()), RefusedInsideBody);
       }
   }
 } catch (...) {
@@ -270,7 +297,7 @@ void TSourceScanner::CheckKeywordsList() try {
     // Counted only for an error: counting is a pass over the text before it.
     const auto line = [this, &k] { return std::to_string(GetLineNum(k.Position)); };
     if (k.Level < 0) SetErrorMessage(52, Trt("Error in Keywords at line ") + line(), Trt("Unexpected ") + k.GetKeyword());
-    if (IsRoutineKind(k.Keyword)) {
+    if (IsRoutineKind(k.Keyword) && !HasNoBodyOfItsOwn(i)) {
       const auto& routine = static_cast<const TRoutineInfo&>(k);
       const auto fail = [&](int Code, const std::string& Sentence) {
         SetErrorMessage(Code, Trt("Error in Routine at line ") + line(),

@@ -1,6 +1,8 @@
 #include "RoutineEdit.h"
 
 #include <algorithm>
+#include <cctype>
+#include <vector>
 
 #include "Lumbrick.h"
 #include "SourceScanner.h"
@@ -44,6 +46,18 @@ void TRoutineEdit::Insert(int P, const std::string& Piece) try {
   Shift(P, static_cast<int>(Piece.size()));
 } catch (...) {
   VIX->Push("Procedure TRoutineEdit.Insert");
+  throw;
+}
+
+void TRoutineEdit::InsertInComment(int P, const std::string& Piece, int Status) try {
+  std::string status(Piece);
+  for (char& c : status)
+    if (c != '\r' && c != '\n') c = CharTextStatus(Status);
+  S.Text.insert(P - 1, Piece);
+  S.TextStatus.insert(P - 1, status);
+  Shift(P, static_cast<int>(Piece.size()));
+} catch (...) {
+  VIX->Push("Procedure TRoutineEdit.InsertInComment");
   throw;
 }
 
@@ -153,15 +167,70 @@ bool CodeReadAt(const TSourceScanner& S, int From, int P) try {
   throw;
 }
 
+int FirstLineWhereCodeIsRead(const TSourceScanner& S, int From, int P) try {
+  const int n = static_cast<int>(S.Text.size());
+  if (From < 1 || P < From || P > n) return -1;
+  // One reading from From with a probe character at every line start from P
+  // on, each marked code at once where code is read (see CodeReadAt). The
+  // probes change nothing else: a line start follows an LF, after which the
+  // reading never waits for a second character of a pair.
+  std::string probe = S.Text.substr(From - 1, P - From);
+  std::vector<int> starts;
+  std::vector<std::size_t> probes;
+  for (int p = P; p <= n;) {
+    const int cr = S.FindCRLF(p - 1, true);  // an empty line's own CR LF too
+    const int next = cr == -1 ? n + 1 : cr + 2;
+    starts.push_back(p);
+    probes.push_back(probe.size());
+    probe += 'x';
+    probe.append(S.Text, p - 1, next - p);
+    p = next;
+  }
+  const std::string status = S.ConvertIntoTextStatus(probe);
+  for (std::size_t i = 0; i < starts.size(); ++i)
+    if (status[probes[i]] == '0') return starts[i];
+  return -1;
+} catch (...) {
+  VIX->Push("Function FirstLineWhereCodeIsRead");
+  throw;
+}
+
+bool InParenStarComment(const TSourceScanner& S, int From, int P) try {
+  // The construct open at P began before it, so the last character before P
+  // that is not a line break is part of it.
+  for (int p = std::min(P - 1, static_cast<int>(S.Text.size())); p >= From; --p)
+    if (S.Text[p - 1] != '\r' && S.Text[p - 1] != '\n') return S.CharStatus(p) == 4;
+  return false;
+} catch (...) {
+  VIX->Push("Function InParenStarComment");
+  throw;
+}
+
 bool OnlyCRLFBreaks(const TSourceScanner& S, int From, int To) try {
-  const int last = std::min(To, static_cast<int>(S.Text.size()));
+  const int n = static_cast<int>(S.Text.size());
+  const int last = std::min(To, n);
   for (int p = std::max(From, 1); p <= last; ++p) {
     const char c = S.Text[p - 1];
-    if (c == '\r' && (p == static_cast<int>(S.Text.size()) || S.Text[p] != '\n')) return false;
+    // A run of CRs ends in an LF: each CR is followed by a CR or the LF.
+    const char next = p < n ? S.Text[p] : '\0';
+    if (c == '\r' && next != '\n' && next != '\r') return false;
     if (c == '\n' && (p == 1 || S.Text[p - 2] != '\r')) return false;
   }
   return true;
 } catch (...) {
   VIX->Push("Function OnlyCRLFBreaks");
+  throw;
+}
+
+bool DeletionJoins(const TSourceScanner& S, int P, int Count) try {
+  if (P <= 1 || P + Count > static_cast<int>(S.Text.size())) return false;
+  const char before = S.Text[P - 2];
+  const char after = S.Text[P + Count - 1];
+  const auto isWord = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_'; };
+  if (isWord(before) && isWord(after)) return true;
+  const std::string pair{before, after};
+  return pair == "(*" || pair == "*)" || pair == "//" || pair == "\r\n";
+} catch (...) {
+  VIX->Push("Function DeletionJoins");
   throw;
 }

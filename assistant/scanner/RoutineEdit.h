@@ -20,6 +20,9 @@ class TRoutineEdit {
   // Piece goes before the character at P; its status is that of the piece
   // alone (right for a piece inserted where code is read).
   void Insert(int P, const std::string& Piece);
+  // Piece goes before P inside a comment of status Status that it leaves
+  // open: all of it is comment, its line breaks aside.
+  void InsertInComment(int P, const std::string& Piece, int Status);
   void Delete(int P, int Count);
   void RemoveLineIfEmpty(int P);
   // One indentation unit added to, or removed from, every line of the range
@@ -45,5 +48,16 @@ class TRoutineEdit {
 // Whether code is read at P (no comment or literal open there), the text
 // being read from From, a place where code is read.
 bool CodeReadAt(const TSourceScanner& S, int From, int P);
-// Every line break from From to To is a CR LF pair.
+// The start of the first line, from the one that starts at P, at which code
+// is read, the text being read from From; -1 when there is none.
+int FirstLineWhereCodeIsRead(const TSourceScanner& S, int From, int P);
+// Whether the construct open at P, where code is not read (CodeReadAt is
+// False), is a (* *) comment.
+bool InParenStarComment(const TSourceScanner& S, int From, int P);
+// Every line break from From to To is a CR LF pair (CR CR LF being one, as
+// for the line helpers): no lone LF, no lone CR.
 bool OnlyCRLFBreaks(const TSourceScanner& S, int From, int To);
+// Whether deleting Count characters at P would join the characters on either
+// side into something else: one word, a comment's opening or closing pair, or
+// a CR LF that ends a line comment.
+bool DeletionJoins(const TSourceScanner& S, int P, int Count);

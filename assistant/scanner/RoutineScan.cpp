@@ -46,12 +46,18 @@ struct TSourceScanner::TEditWindow {
   // what it would find in the whole text, since the edits change nothing
   // before the first keyword nor any uses keyword after it.
   void LookAtUsesClauses();
+  // How many links (a routine's begin and end, a clause's end) lead to each
+  // keyword, so that a removal need not walk the whole list to learn whether
+  // a keyword it takes out is still referred to. The edits of one scan add
+  // no link to a keyword that was there before it.
+  void CountReferrers();
 
   TSourceScanner& S;
   bool HeadHoldsUses = false;
   int Pending = 0;  // the shift owed to the keywords held aside
   std::vector<TRoutineInfo*> LatestBegin;
   std::unordered_map<const TRoutineInfo*, int> RoutineIndex;
+  std::unordered_map<const TKeywordInfo*, int> Referrers;
 
  private:
   void Take(std::size_t RestEnd);
@@ -165,6 +171,25 @@ void TSourceScanner::TEditWindow::LookAtUsesClauses() try {
   throw;
 }
 
+void TSourceScanner::TEditWindow::CountReferrers() try {
+  Referrers.clear();
+  const auto count = [this](const TKeywordInfo* K) {
+    if (K != nullptr) ++Referrers[K];
+  };
+  for (const auto& k : S.Keywords) {
+    if (IsRoutineKind(k->Keyword)) {
+      const auto& routine = static_cast<const TRoutineInfo&>(*k);
+      count(routine.kiBegin);
+      count(routine.kiEnd);
+    } else if (IsClauseKind(k->Keyword)) {
+      count(static_cast<const TExceptClauseInfo&>(*k).kiEnd);
+    }
+  }
+} catch (...) {
+  VIX->Push("Procedure TEditWindow.CountReferrers");
+  throw;
+}
+
 void TSourceScanner::TEditWindow::Take(std::size_t RestEnd) try {
   S.Text.append(RestText, RestFrom, RestEnd - RestFrom);
   S.TextStatus.append(RestStatus, RestFrom, RestEnd - RestFrom);
@@ -184,16 +209,19 @@ void TSourceScanner::TEditWindow::Take(std::size_t RestEnd) try {
 }
 
 void TSourceScanner::ScanRoutines() try {
+  RefusedEdits.clear();
   const int count = static_cast<int>(Routines.size());
   TEditWindow window(*this);
   window.IndexRoutines();
   window.LookAtUsesClauses();
+  window.CountReferrers();
   window.HoldAsideFrom(Keywords.empty() ? Text.size() : std::max(Keywords.front()->Position - 1, 0));
   for (int i = 0; i < count; ++i) {
     const TRoutineInfo* r = Routines[i];
     window.Cover(window.PositionOf(r->kiEnd ? r->kiEnd : r));
     DisplayInfoPlus(Trt("Routine ") + std::to_string(i + 1) + " / " + std::to_string(count));
     if (ScanCancelled()) Abort();  // the routines edited so far keep their changes
+    LastRefusal.clear();
     switch (Routines[i]->CodeState) {
       case 1:
         if (ScanActions.Missing == 3) AddCode(i, 1);
@@ -210,6 +238,7 @@ void TSourceScanner::ScanRoutines() try {
       default:
         break;  // Ignored routines are left alone
     }
+    if (!LastRefusal.empty()) RefusedEdits.push_back({i, LastRefusal});
   }
   DisplayInfoPlus("");
 } catch (...) {
@@ -248,6 +277,32 @@ int TSourceScanner::RoutineIndexInScan(const TRoutineInfo* R) const try {
   return it == FWindow->RoutineIndex.end() ? -1 : it->second;
 } catch (...) {
   VIX->Push("Function TSourceScanner.RoutineIndexInScan");
+  throw;
+}
+
+bool TSourceScanner::BlockIsReferredTo(int Try, int Clause, int End) const try {
+  const TKeywordInfo* gone[] = {Keywords[Try].get(), Keywords[Clause].get(), Keywords[End].get()};
+  if (FWindow) {
+    // The clause's own link to the end is the one expected.
+    const auto referrers = [this](const TKeywordInfo* K) {
+      const auto it = FWindow->Referrers.find(K);
+      return it == FWindow->Referrers.end() ? 0 : it->second;
+    };
+    return referrers(gone[0]) != 0 || referrers(gone[1]) != 0 || referrers(gone[2]) != 1;
+  }
+  const auto isGone = [&gone](const TKeywordInfo* k) { return k == gone[0] || k == gone[1] || k == gone[2]; };
+  for (const auto& k : Keywords) {
+    if (IsRoutineKind(k->Keyword)) {
+      const auto& other = static_cast<const TRoutineInfo&>(*k);
+      if (isGone(other.kiBegin) || isGone(other.kiEnd)) return true;
+    } else if (IsClauseKind(k->Keyword) && k.get() != gone[1] &&
+               isGone(static_cast<const TExceptClauseInfo&>(*k).kiEnd)) {
+      return true;
+    }
+  }
+  return false;
+} catch (...) {
+  VIX->Push("Function TSourceScanner.BlockIsReferredTo");
   throw;
 }
 

@@ -4,7 +4,9 @@
 
 #include "FileContents.h"
 #include "Files.h"
+#include "LineBreaks.h"
 #include "Lumbrick.h"
+#include "Translator.h"
 
 TSourceScanner::TSourceScanner(const std::string& AFileName) try {
   SetFileName(AFileName, false);
@@ -33,7 +35,9 @@ bool TSourceScanner::SetFileName(const std::string& Name, bool Load) try {
 bool TSourceScanner::LoadSourceFile() try {
   std::string bytes;
   if (!LoadFileContents(FileName, bytes)) return false;
-  Text = std::move(bytes);
+  const TLineBreakStyle style = LineBreakStyleOf(bytes);
+  LFLineBreaks = style == TLineBreakStyle::LF;
+  Text = LFLineBreaks ? LFToCRLF(bytes) : std::move(bytes);
   Loaded = true;
   FileState = 0;
   // An error recorded on the text just replaced no longer applies; kept, it
@@ -41,6 +45,12 @@ bool TSourceScanner::LoadSourceFile() try {
   ErrorCode = 0;
   ErrorTitle.clear();
   ErrorText.clear();
+  LastRefusal.clear();
+  RefusedEdits.clear();
+  // Which convention an edit should follow is not known: the unit is left
+  // as it is, and says why.
+  if (style == TLineBreakStyle::Mixed)
+    SetErrorMessage(4, Trt("Error in Unit Structure."), Trt("Line Breaks Mix CR LF and LF Alone."));
   TextStatus = ConvertIntoTextStatus(Text);
   SetTextAfterEndStatus();
   return true;
@@ -50,7 +60,7 @@ bool TSourceScanner::LoadSourceFile() try {
 }
 
 bool TSourceScanner::SaveSourceFile() try {
-  SaveFileContents(FileName, Text);
+  SaveFileContents(FileName, LFLineBreaks ? CRLFToLF(Text) : Text);
   FileState = 2;
   return true;
 } catch (...) {

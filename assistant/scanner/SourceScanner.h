@@ -5,8 +5,10 @@
 //
 // Positions are 1-based character indexes into Text; -1 means "none". Source
 // texts break lines with CR LF, and the line helpers find line ends by that
-// pair. Every edit inserts or deletes the same range in Text and TextStatus,
-// so Length(TextStatus) = Length(Text) always.
+// pair (CR CR LF is one line break too). A file whose line breaks are all LF
+// alone, the convention of this host, is held with CR LF and saved back with
+// LF. Every edit inserts or deletes the same range in Text and TextStatus, so
+// Length(TextStatus) = Length(Text) always.
 #pragma once
 
 #include <array>
@@ -15,7 +17,7 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <unordered_set>
+#include <unordered_map>
 #include <vector>
 
 #include "KeywordInfo.h"
@@ -32,6 +34,13 @@ inline constexpr std::string_view RightDelimiters = " ;(\t\r";
 // value "0".
 char CharTextStatus(int Value);
 
+// A routine whose action a routine scan did not carry out, and why (one of
+// RefusalReasons.h).
+struct TRefusedEdit {
+  int RoutineIndex;
+  std::string Reason;
+};
+
 class TSourceScanner {
  public:
   // Sets the file name; the file is not read.
@@ -46,10 +55,13 @@ class TSourceScanner {
   bool SetFileName(const std::string& Name, bool Load);
   // Reads Text byte for byte, builds TextStatus and marks the text after the
   // final end (error 1 when there is none), clearing the error of the text it
-  // replaces. False when the file cannot be read: nothing changes then.
+  // replaces and the refusals. LF line breaks become CR LF (LFLineBreaks); a
+  // file that mixes LF alone with CR LF is error 4 and is not edited. False
+  // when the file cannot be read: nothing changes then.
   bool LoadSourceFile();
-  // Replaces the file whole with Text; FileState 2. A failed write shows the
-  // error and ends the operation with the silent abort, the file intact.
+  // Replaces the file whole with Text, its line breaks as the file had them;
+  // FileState 2. A failed write shows the error and ends the operation with
+  // the silent abort, the file intact.
   bool SaveSourceFile();
   std::string GetUnitName() const;  // FileName without its folder
   void ClearKeyWordList();
@@ -174,6 +186,7 @@ class TSourceScanner {
   // Each takes an index into Routines and returns the change of Text's
   // length, 0 when refused (nothing changed then). Asm routines are never
   // edited. The keyword list stays what a new scan of the text would give.
+  // Each sets LastRefusal: why it refused to protect the code, or "".
   int AddCode(int RoutineIndex, int NewState);
   int UpdateCode(int RoutineIndex);
   int RemoveCode(int RoutineIndex);
@@ -190,8 +203,9 @@ class TSourceScanner {
   int GetRoutineIgnoreCodePos(const TRoutineInfo* Routine) const;
 
   // --- Routine scan and statistics ---------------------------------------
-  // Applies ScanActions (ScanActions.h) to every routine once. A cancel ends
-  // with the silent abort; the routines edited before it keep their changes.
+  // Applies ScanActions (ScanActions.h) to every routine once, listing in
+  // RefusedEdits the routines whose edit was refused. A cancel ends with the
+  // silent abort; the routines edited before it keep their changes.
   void ScanRoutines();
   // Routines by State (Added, Updated, Removed; the fourth entry is left
   // alone) and by CodeState.
@@ -208,6 +222,12 @@ class TSourceScanner {
   bool Loaded = false;
   int FileState = 0;  // 0 loaded and unchanged, 1 modified, 2 saved
   int ErrorCode = 0;
+  // The file breaks its lines with LF alone: Text holds CR LF in their place.
+  bool LFLineBreaks = false;
+  // Why the last edit call refused (RefusalReasons.h); "" when it did not.
+  std::string LastRefusal;
+  // The refusals of the last routine scan, in routine order.
+  std::vector<TRefusedEdit> RefusedEdits;
   // Entry k (1 to 4) at index k - 1; -1 until counted.
   std::array<int, 4> Modifications{-1, -1, -1, -1};      // Added, Updated, Removed, -
   std::array<int, 4> ActualCodeStatus{-1, -1, -1, -1};   // Missing, Correct,
@@ -218,18 +238,31 @@ class TSourceScanner {
   int FirstKeywordAfter(int Position) const;  // index in Keywords, -1 when none
   int IndexOfKeyword(const TKeywordInfo* K) const;
   int IndexOfRoutine(const TRoutineInfo* R) const;
-  // The routine at RoutineIndex when the edits may change it, else nullptr.
-  TRoutineInfo* EditableRoutine(int RoutineIndex) const;
+  // The routine at RoutineIndex when the edits may change it, else nullptr
+  // with LastRefusal set when the routine is left alone to protect the code.
+  TRoutineInfo* EditableRoutine(int RoutineIndex);
+  // LastRefusal := Reason; 0, the result of a refused edit.
+  int Refuse(const char* Reason);
   // AdaptNextRoutinesPos, also for the keywords a routine scan holds aside.
   void ShiftFollowing(int FromIndex, int Delta);
   // Closes an edit of routine R: its modification state, the file's, and the
   // shift of the keywords from FromIndex on. Returns the change of length.
   int CommitEdit(TRoutineInfo* R, int NewState, const TRoutineEdit& Edit, int FromIndex);
+  // Index of the first routine keyword after the routine at i whose level is
+  // its own or an outer one (the size of Keywords when none): the routine's
+  // body and end are looked for before it.
+  std::size_t RoutineScopeEnd(std::size_t i) const;
+  // The routine at i has no begin of its own there, though a routine follows
+  // it: its body begins elsewhere (an include file). It is left alone.
+  bool HasNoBodyOfItsOwn(std::size_t i) const;
+  // Whether a keyword other than the block's own clause still refers to the
+  // try, clause or end at these indices (which RemoveCode would take out).
+  bool BlockIsReferredTo(int Try, int Clause, int End) const;
   // Marks the routines that hold another routine in their body (an
   // anonymous method, say) or stand inside another routine's body: a block
   // around them would be misplaced, so they are never edited.
   void FindRoutinesInBodies();
-  std::unordered_set<const TRoutineInfo*> FRoutinesInBodies;
+  std::unordered_map<const TRoutineInfo*, const char*> FRoutinesInBodies;  // -> the refusal reason
   // AddQuellumUnitInUse, once per scanned text.
   void EnsureLibraryUnit();
   bool LibraryUnitEnsured = false;

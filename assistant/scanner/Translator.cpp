@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_map>
 
 #include "Exceptions.h"
 #include "Files.h"
@@ -70,6 +71,26 @@ int TDialogs::AddSource(int Num, const std::string& Text) try {
   return static_cast<int>(added - FEntries.begin());
 } catch (...) {
   VIX->Push("Function TDialogs.AddSource");
+  throw;
+}
+
+void TDialogs::AddSources(const std::vector<std::pair<int, std::string>>& Records) try {
+  std::vector<TEntry> all = std::move(FEntries);
+  all.reserve(all.size() + Records.size());
+  for (const auto& [num, text] : Records) all.push_back(TEntry{text, TDialogsItem(num, text)});
+  // Equal texts keep their order: the first gives the spelling, the last the
+  // item, as one AddSource after the other leaves them.
+  std::stable_sort(all.begin(), all.end(),
+                   [](const TEntry& a, const TEntry& b) { return CompareAnsiText(a.Text, b.Text) < 0; });
+  FEntries.clear();
+  for (TEntry& e : all) {
+    if (!FEntries.empty() && CompareAnsiText(FEntries.back().Text, e.Text) == 0)
+      FEntries.back().Item = std::move(e.Item);
+    else
+      FEntries.push_back(std::move(e));
+  }
+} catch (...) {
+  VIX->Push("Procedure TDialogs.AddSources");
   throw;
 }
 
@@ -163,6 +184,7 @@ void TTextTranslator::LoadDialogs() try {
   const std::string logFile = Dir + "Translator.log";
   try {
     LoadIniDialogs(DialogsFile, Lines);
+    std::vector<std::pair<int, std::string>> records;
     for (int i = 0; i < Lines.Count(); ++i) {
       const std::string& L = Lines.Strings(i);
       if (L.empty()) continue;
@@ -176,13 +198,18 @@ void TTextTranslator::LoadDialogs() try {
         Log.Add(L + " : incoherent number");
         continue;
       }
-      Dialogs.AddSource(n, L.substr(p + 1));
+      records.emplace_back(n, L.substr(p + 1));
     }
+    Dialogs.AddSources(records);
+    // The French texts, read in one go: a read per entry would read the
+    // whole file again each time. Keys compare as the settings file's do.
+    std::unordered_map<std::string, std::string> french;
+    for (auto& [key, value] : IniDialogs->ReadSectionValues("Text")) french.emplace(LowerCase(key), std::move(value));
     for (int i = 0; i < Dialogs.Count(); ++i) {
       const std::string key = Int4(Dialogs.GetNumDialog(i));
-      const std::string french = IniDialogs->ReadString("Text", key, "");
-      if (!french.empty())
-        Dialogs.SetTraduction(i, french);
+      const auto it = french.find(LowerCase(key));
+      if (it != french.end() && !it->second.empty())
+        Dialogs.SetTraduction(i, it->second);
       else
         Log.Add(key + "=" + Dialogs.GetTexte(i) + " : pas de traduction");
     }

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "IniFile.h"
@@ -29,6 +30,9 @@ class TDialogs {
  public:
   // Index of the entry that now holds Text.
   int AddSource(int Num, const std::string& Text);
+  // AddSource of each record in turn, sorted once rather than one insertion
+  // at a time.
+  void AddSources(const std::vector<std::pair<int, std::string>>& Records);
   // Index of Text (any letter case), or -1.
   int FindItemIndex(const std::string& Text) const;
   int Count() const { return static_cast<int>(FEntries.size()); }

@@ -4,6 +4,7 @@
 
 #include "Files.h"
 #include "Lumbrick.h"
+#include "RoutineEdit.h"
 #include "SourceScanner.h"
 #include "StringHelpers.h"
 #include "SysUtils.h"
@@ -12,12 +13,13 @@
 namespace {
 
 constexpr std::string_view LibraryUnit = "lumbrick";
+constexpr std::string_view Implementation = "implementation";
 
 }  // namespace
 
 void TSourceScanner::GetUsesClause(int Which, int& UsesPos, int& EndPos) try {
   if (Which >= 2) {
-    UsesPos = FindToken("implementation", LeftDelimiters, 0, RightDelimiters);
+    UsesPos = FindToken(Implementation, LeftDelimiters, 0, RightDelimiters);
     if (UsesPos != -1) UsesPos = FindToken("uses", LeftDelimiters, UsesPos, RightDelimiters);
   } else {
     UsesPos = FindToken("uses", LeftDelimiters, 0, RightDelimiters);
@@ -112,11 +114,17 @@ void TSourceScanner::AddQuellumUnitInUse() try {
     at = endPos;
   } else {
     // A new clause on its own line after the implementation keyword's line,
-    // with an empty line before it.
-    const int implementation = FindToken("implementation", LeftDelimiters, 1, RightDelimiters);
+    // with an empty line before it: at the first line start where code is
+    // read, past a comment that runs on from the keyword's line. Where code
+    // comes before such a line, right after the keyword, since the clause
+    // must open the section.
+    const int implementation = FindToken(Implementation, LeftDelimiters, 1, RightDelimiters);
     if (implementation == -1) return;  // no implementation section to hold it
+    const int keywordEnd = implementation + static_cast<int>(Implementation.size());
+    const int line = FirstLineWhereCodeIsRead(*this, implementation, GetEndOfLine(implementation) + 1);
+    const int code = FindFirstSignificantChar(keywordEnd);
     added = "\r\nUses Lumbrick;\r\n";
-    at = GetEndOfLine(implementation) + 1;
+    at = line != -1 && (code == -1 || code >= line) ? line : keywordEnd;
   }
   std::string status(added);
   for (char& c : status)

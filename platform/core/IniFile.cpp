@@ -1,6 +1,7 @@
 #include "IniFile.h"
 
 #include <optional>
+#include <unordered_set>
 
 #include "Files.h"
 #include "SysUtils.h"
@@ -117,6 +118,14 @@ class IniText {
   std::vector<Line> lines_;
 };
 
+// A value as it is read: without matching quotes around it, cut to the
+// length the profile routines read.
+std::string ReadValue(std::string_view value) {
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+    value = value.substr(1, value.size() - 2);
+  return std::string(value.substr(0, kMaxValueLength));
+}
+
 }  // namespace
 
 TIniFile::TIniFile(std::string fileName) : file_name_(std::move(fileName)) {}
@@ -125,11 +134,7 @@ std::string TIniFile::ReadString(const std::string& section, const std::string& 
   const IniText ini(file_name_);
   const std::optional<std::size_t> at = ini.FindKey(section, ident);
   if (!at) return def;
-  std::string_view value = ini.Lines()[*at].value;
-  // A value in matching quotes is read without them.
-  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
-    value = value.substr(1, value.size() - 2);
-  return std::string(value.substr(0, kMaxValueLength));
+  return ReadValue(ini.Lines()[*at].value);
 }
 
 int TIniFile::ReadInteger(const std::string& section, const std::string& ident, int def) const {
@@ -204,6 +209,20 @@ std::vector<std::string> TIniFile::ReadSection(const std::string& section) const
     }
   }
   return keys;
+}
+
+std::vector<std::pair<std::string, std::string>> TIniFile::ReadSectionValues(const std::string& section) const {
+  const IniText ini(file_name_);
+  std::vector<std::pair<std::string, std::string>> values;
+  std::unordered_set<std::string> seen;  // keys compare without regard to ASCII case; the first wins
+  for (const auto& [begin, end] : ini.Sections(section)) {
+    for (std::size_t i = begin; i < end; ++i) {
+      const auto& line = ini.Lines()[i];
+      if (line.kind == IniText::Line::Kind::Key && seen.insert(LowerCase(line.name)).second)
+        values.emplace_back(line.name, ReadValue(line.value));
+    }
+  }
+  return values;
 }
 
 // As the run-time library has it: a section exists when it holds a key.

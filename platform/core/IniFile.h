@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "DateTime.h"
@@ -30,6 +31,9 @@ class TIniFile {
 
   std::vector<std::string> ReadSections() const;
   std::vector<std::string> ReadSection(const std::string& section) const;  // its keys
+  // Its keys with their values as ReadString gives them, in file order, from
+  // one reading of the file.
+  std::vector<std::pair<std::string, std::string>> ReadSectionValues(const std::string& section) const;
   bool SectionExists(const std::string& section) const;
   bool ValueExists(const std::string& section, const std::string& ident) const;
   void EraseSection(const std::string& section);

@@ -81,6 +81,48 @@ TEST_F(DiscoveryTest, ANameIsFoundIgnoringCaseInItsFolderAsTheCompilerFindsIt) {
   EXPECT_EQ(Units(*a), (Lines{"unit1.pas:New", "Sub/MAIN.pas:New"}));
 }
 
+TEST_F(DiscoveryTest, FoldersWrittenOnWindowsAreFoundIgnoringLetterCase) {
+  Unit("Sub/Main.pas", {});
+  Unit("Lib/Deep/Tool.pas", {});
+  Write("proj/P.dof", "[Directories]\r\nSearchPath=LIB\\deep\r\n");
+  auto a = TAppli::CreateNew(Project({"Main in 'SUB\\Main.pas'", "Tool"}));
+  EXPECT_EQ(Units(*a), (Lines{"Sub/Main.pas:New", "Lib/Deep/Tool.pas:New"}));
+  EXPECT_EQ(log.lines, (Lines{"P.dpr\tUnits : 2", "Sub/Main.pas\tUnits : 0", "Lib/Deep/Tool.pas\tUnits : 0", "",
+                              "2 Unit Source Files Found in Application"}));
+}
+
+TEST_F(DiscoveryTest, AFileNamedByItsPathThatIsNotThereIsARedLine) {
+  // A unit named alone without a file is a platform unit: no line of its own.
+  Unit("U1.pas", {"Gone in 'Lib\\Gone.pas'", "Forms"});
+  auto a = TAppli::CreateNew(Project({"U1", "Missing in 'Missing.pas'", "SysUtils", "U2 in 'U1.PAS'", "Again in 'Missing.pas'"}));
+  EXPECT_EQ(Units(*a), (Lines{"U1.pas:New"}));
+  EXPECT_EQ(log.lines, (Lines{"P.dpr\tUnits : 5", "(clRed)Missing.pas\tImpossible to Read File",
+                              "(clRed)U1.PAS.pas\tImpossible to Read File", "U1.pas\tUnits : 2",
+                              "(clRed)Lib/Gone.pas\tImpossible to Read File", "", "1 Unit Source Files Found in Application"}));
+}
+
+TEST_F(DiscoveryTest, SourcesWithLFLineBreaksAreWalkedAsTheirCRLFEquivalents) {
+  const auto lf = [](std::string Text) {
+    for (std::size_t p; (p = Text.find("\r\n")) != std::string::npos;) Text.erase(p, 1);
+    return Text;
+  };
+  Write("proj/Unit1.pas", lf(UnitSource("Unit1", {}, {"Unit2"})));
+  Write("proj/Unit2.pas", lf(UnitSource("Unit2", {}, {})));
+  auto a = TAppli::CreateNew(Write("proj/P.dpr", lf(ProgramSource("P", {"Unit1"}))));
+  EXPECT_EQ(Units(*a), (Lines{"Unit1.pas:New", "Unit2.pas:New"}));
+}
+
+TEST_F(DiscoveryTest, ALookupOutsideAWalkTakesTheFirstSearchFolderHoldingTheFile) {
+  Write("A/X.pas", UnitSource("X", {}, {}));
+  Write("B/X.pas", UnitSource("X", {}, {}));
+  Write("B/Y.pas", UnitSource("Y", {}, {}));
+  auto a = TAppli::CreateFromFile(Project({}));
+  a->SearchPath = "..\\A;..\\B";
+  EXPECT_EQ(a->FindSourceFileName("X"), Path("A/X.pas"));
+  EXPECT_EQ(a->FindSourceFileName("Y"), Path("B/Y.pas"));
+  EXPECT_EQ(a->FindSourceFileName("Z"), "");
+}
+
 TEST_F(DiscoveryTest, TheSearchPathOfTheOptionsFileUsesWindowsSeparatorsAndDrives) {
   Write("Common/A.pas", UnitSource("A", {}, {}));
   Unit("Units/B.pas", {});

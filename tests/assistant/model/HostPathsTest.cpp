@@ -23,8 +23,14 @@ TEST_F(HostPathsTest, AFileIsFoundAsWrittenThenIgnoringCaseInItsFolder) {
   EXPECT_EQ(FindHostFile(exact), exact);
   EXPECT_EQ(FindHostFile(Path("proj/unit2.pas")), Path("proj/UNIT2.PAS"));
   EXPECT_EQ(FindHostFile(Path("proj/Unit3.pas")), "");
-  // The folder keeps its letter case: only the name is matched loosely.
-  EXPECT_EQ(FindHostFile(Path("PROJ/Unit1.pas")), "");
+  // So is each folder, as a project written on Windows names it.
+  EXPECT_EQ(FindHostFile(Path("PROJ/Unit1.pas")), exact);
+  Write("proj/Sub/Deep/Main.pas", "c");
+  EXPECT_EQ(FindHostFile(Path("Proj/SUB/deep/MAIN.PAS")), Path("proj/Sub/Deep/Main.pas"));
+  EXPECT_EQ(FindHostFile(Path("proj/Other/Main.pas")), "");
+  EXPECT_EQ(FindHostFolder(Path("PROJ/sub")), Path("proj/Sub/"));
+  EXPECT_EQ(FindHostFolder(Path("proj/sub/../SUB/Deep")), Path("proj/Sub/../Sub/Deep/"));
+  EXPECT_EQ(FindHostFolder(Path("proj/Unit1.pas")), "");  // a file is no folder
   // A folder is no file.
   std::filesystem::create_directories(Path("proj/Dir.pas"));
   EXPECT_EQ(FindHostFile(Path("proj/dir.pas")), "");

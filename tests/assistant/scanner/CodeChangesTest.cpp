@@ -1,6 +1,9 @@
 // The five edits, byte for byte, their refusals, and the lookups they share.
 // Every edit must leave the keyword list a new scan would give.
+#include <set>
+
 #include "FreshScan.h"
+#include "RefusalReasons.h"
 #include "ScanTestSupport.h"
 #include "ScannerFixture.h"
 
@@ -175,10 +178,13 @@ TEST_F(CodeChangesTest, AsmOneLineAndLFOnlyRoutinesAreNeverEdited) {
   const std::string before = s.Text;
   for (int r : {0, 1}) {
     EXPECT_EQ(s.AddCode(r, 1), 0);
+    EXPECT_EQ(s.LastRefusal, r == 0 ? "" : RefusedOneLine);  // an asm body is simply not edited
     EXPECT_EQ(s.UpdateCode(r), 0);
     EXPECT_EQ(s.RemoveCode(r), 0);
     EXPECT_EQ(s.AddIgnoreCode(r), 0);
+    EXPECT_EQ(s.LastRefusal, r == 0 ? "" : RefusedOneLine);
     EXPECT_EQ(s.RemoveIgnoreCode(r), 0);
+    EXPECT_EQ(s.LastRefusal, "");  // no marker to remove
   }
   EXPECT_EQ(s.Text, before);
 
@@ -190,7 +196,16 @@ TEST_F(CodeChangesTest, AsmOneLineAndLFOnlyRoutinesAreNeverEdited) {
   s.FillKeyWordsList();
   const std::string lf = s.Text;
   EXPECT_EQ(s.AddCode(2, 1), 0);
+  EXPECT_EQ(s.LastRefusal, RefusedStructureError);  // a begin before a bare LF is no keyword
   EXPECT_EQ(s.Text, lf);
+
+  // A bare LF between the statements of a sound routine (a loaded file would
+  // be refused whole: it would mix conventions).
+  TSourceScanner& t = Scan({"procedure D;", "begin", "  x;", "  y;", "end;"});
+  t.Text.replace(t.Text.find("x;\r\n"), 4, "x; \n");
+  t.TextStatus = t.ConvertIntoTextStatus(t.Text);
+  EXPECT_EQ(t.AddCode(0, 1), 0);
+  EXPECT_EQ(t.LastRefusal, RefusedLineBreaks);
 }
 
 TEST_F(CodeChangesTest, ABlockThatWouldBreakTheSourceIsRefused) {
@@ -201,10 +216,16 @@ TEST_F(CodeChangesTest, ABlockThatWouldBreakTheSourceIsRefused) {
       "procedure KeywordOnEndLine;", "begin", "  x;", "  begin y; end; end;",
   });
   const std::string before = s.Text;
-  for (int r = 0; r < 4; ++r) EXPECT_EQ(s.AddCode(r, 1), 0) << r;
+  const char* reasons[] = {RefusedKeywordsOnLines, RefusedBlockInComment, RefusedSplitStatement, RefusedKeywordsOnLines};
+  for (int r = 0; r < 4; ++r) {
+    EXPECT_EQ(s.AddCode(r, 1), 0) << r;
+    EXPECT_EQ(s.LastRefusal, reasons[r]) << r;
+  }
   EXPECT_EQ(s.Text, before);
   EXPECT_GT(s.AddIgnoreCode(0), 0);  // a marker breaks nothing there
+  EXPECT_EQ(s.LastRefusal, "");
   EXPECT_EQ(s.AddIgnoreCode(1), 0);  // inside a comment it would close it
+  EXPECT_EQ(s.LastRefusal, RefusedMarkerInComment);
   ExpectExact();
 }
 
@@ -214,9 +235,12 @@ TEST_F(CodeChangesTest, ARoutineInsideAnotherRoutinesBodyIsNeverEdited) {
                             "procedure Plain;", "begin", "  y;", "end;"});
   ASSERT_EQ(s.Routines.size(), 3u);
   EXPECT_EQ(s.AddCode(0, 1), 0);
+  EXPECT_EQ(s.LastRefusal, RefusedHoldsRoutine);
   EXPECT_EQ(s.AddCode(1, 1), 0);
+  EXPECT_EQ(s.LastRefusal, RefusedInsideBody);
   EXPECT_EQ(s.AddIgnoreCode(1), 0);
   EXPECT_GT(s.AddCode(2, 1), 0);  // the others are still secured
+  EXPECT_EQ(s.LastRefusal, "");
 }
 
 TEST_F(CodeChangesTest, NothingIsEditedAfterAStructureError) {
@@ -224,6 +248,7 @@ TEST_F(CodeChangesTest, NothingIsEditedAfterAStructureError) {
   s.FillKeyWordsList();
   ASSERT_EQ(s.ErrorCode, 52);
   EXPECT_EQ(s.AddCode(0, 1), 0);
+  EXPECT_EQ(s.LastRefusal, RefusedStructureError);
   EXPECT_EQ(s.AddIgnoreCode(0), 0);
 }
 
@@ -231,12 +256,19 @@ TEST_F(CodeChangesTest, ARemovalThatWouldTakeMoreThanTheBlockIsRefused) {
   TSourceScanner& s = Scan({
       "procedure NoSemicolon;", "begin", "  Try", "    x;", "  Except VIX.Push('Unit1.pas : Procedure NoSemicolon'); Raise; End",
       "end;", "procedure SingleStatement;", "begin", "  if a then try", "    x; y;",
-      "  except VIX.Push('Unit1.pas : Procedure SingleStatement'); raise; end", "  else z;", "end;"});
+      "  except VIX.Push('Unit1.pas : Procedure SingleStatement'); raise; end", "  else z;", "end;",
+      "procedure ThenTry;", "begin", "  if a then try", "    x; y;", "  except VIX.Push('Unit1.pas : Procedure ThenTry'); raise; end;",
+      "end;"});
   ASSERT_EQ(s.Routines[0]->CodeState, 2);
   ASSERT_EQ(s.Routines[1]->CodeState, 2);
+  ASSERT_EQ(s.Routines[2]->CodeState, 2);
   const std::string before = s.Text;
   EXPECT_EQ(s.RemoveCode(0), 0);  // the first ";" after the block ends the routine
+  EXPECT_EQ(s.LastRefusal, RefusedBlockEnd);
   EXPECT_EQ(s.RemoveCode(1), 0);  // without the try, y would run whatever a is
+  EXPECT_EQ(s.LastRefusal, RefusedBlockEnd);
+  EXPECT_EQ(s.RemoveCode(2), 0);
+  EXPECT_EQ(s.LastRefusal, RefusedMeaning);
   EXPECT_EQ(s.Text, before);
 }
 
@@ -245,6 +277,7 @@ TEST_F(CodeChangesTest, AMarkerInsideALiteralIsNotDeleted) {
                             "  // {Corvane.IgnoreRoutine} here", "end;"});
   EXPECT_EQ(s.Routines[0]->CodeState, 4);
   EXPECT_EQ(s.RemoveIgnoreCode(0), 0);
+  EXPECT_EQ(s.LastRefusal, RefusedMarkerEmbedded);
   EXPECT_EQ(s.RemoveIgnoreCode(1), -23);  // inside a line comment it may go
   EXPECT_NE(s.Text.find("  //  here"), std::string::npos);
   ExpectExact();
@@ -262,6 +295,89 @@ TEST_F(CodeChangesTest, AddCodeOnAMarkedRoutineLeavesItIgnored) {
   EXPECT_GT(s.AddCode(0, 2), 0);
   EXPECT_EQ(s.Routines[0]->CodeState, 4);
   ExpectExact();
+}
+
+TEST_F(CodeChangesTest, LinesEndingInCrCrLfAreSecuredAndGivenBack) {
+  std::string text = Head + Crlf(Click) + Crlf({"procedure B;", "begin", "  y; // note", "end;"}) + "end.\r\n";
+  for (std::size_t p = 0; (p = text.find("\r\n", p)) != std::string::npos; p += 3) text.insert(p, "\r");
+  TSourceScanner& s = Load(text);
+  s.FillKeyWordsList();
+  ASSERT_EQ(s.ErrorCode, 0) << s.GetErrorMessage();
+  for (int r : {0, 1}) {
+    EXPECT_GT(s.AddCode(r, 1), 0) << r;
+    EXPECT_EQ(s.LastRefusal, "");
+    ExpectExact();
+  }
+  EXPECT_NE(s.Text.find("begin\r\r\n  Try\r\n    i := 1;\r\r\n"), std::string::npos);
+  for (int r : {0, 1}) EXPECT_LT(s.RemoveCode(r), 0) << r;
+  ExpectExact();
+  text.replace(text.find("SysUtils;"), 9, "SysUtils, Lumbrick;");
+  EXPECT_EQ(s.Text, text);
+}
+
+TEST_F(CodeChangesTest, ABeginIndentedApartFromItsBodyComesBackByteForByte) {
+  for (int layout = 1; layout <= 4; ++layout) {
+    CodeOptions.ExceptLines = layout;
+    TSourceScanner& s = Scan({"procedure A;", "var", "  i: Integer;", "  begin", "    i := 1;", "    if i > 0 then",
+                              "      Inc(i); { over", "      two lines }", "  end;", "procedure Outer;", "  procedure Inner;",
+                              "    begin", "      x;", "    end;", "  begin", "    Inner;", "  end;"});
+    const std::string original = s.Text;
+    for (int r : {0, 1, 2}) ASSERT_GT(s.AddCode(r, 1), 0) << r;
+    ExpectExact();
+    for (int r : {2, 0, 1}) ASSERT_LT(s.RemoveCode(r), 0) << r;
+    ExpectExact();
+    std::string expected = original;
+    expected.replace(expected.find("SysUtils;"), 9, "SysUtils, Lumbrick;");
+    EXPECT_EQ(s.Text, expected) << "layout " << layout;
+  }
+}
+
+TEST_F(CodeChangesTest, RemovalLeavesANestedBeginLineHoldingTheTryAsItWas) {
+  TSourceScanner& s = Scan({"procedure Outer;", "  procedure Inner;", "  begin Try", "    x;",
+                            "  Except VIX.Push('Unit1.pas : Procedure Inner'); Raise; End;", "  end;", "begin", "  Inner;",
+                            "end;"});
+  ASSERT_EQ(s.Routines[1]->CodeState, 2);
+  EXPECT_LT(s.RemoveCode(1), 0);
+  EXPECT_EQ(s.Text, Unit({"procedure Outer;", "  procedure Inner;", "  begin ", "  x;", "  end;", "begin", "  Inner;",
+                          "end;"}, false));
+  ExpectExact();
+}
+
+TEST_F(CodeChangesTest, TheMarkerGoesInAndOutOfAParenStarComment) {
+  TSourceScanner& s = Scan({"procedure A;", "begin (* a note", "  over lines *)", "  x;", "end;"});
+  const std::string original = s.Text;
+  EXPECT_GT(s.AddIgnoreCode(0), 0);
+  EXPECT_EQ(s.Text, Unit({"procedure A;", "begin (* a note", "  {Corvane.IgnoreRoutine}", "  over lines *)", "  x;", "end;"},
+                         false));
+  EXPECT_EQ(s.Routines[0]->CodeState, 4);
+  ExpectExact();
+  EXPECT_LT(s.RemoveIgnoreCode(0), 0);
+  EXPECT_EQ(s.Text, original);
+  ExpectExact();
+}
+
+TEST_F(CodeChangesTest, AMarkerWhoseRemovalWouldJoinItsNeighboursStays) {
+  TSourceScanner& s = Scan({"procedure A;", "begin", "  x := a{Corvane.IgnoreRoutine}b;", "end;", "procedure B;", "begin",
+                            "  (* note *{Corvane.IgnoreRoutine}) still a note *)", "end;", "procedure C;", "begin",
+                            "  (*{Corvane.IgnoreRoutine}*) x;", "end;"});
+  const std::string before = s.Text;
+  for (int r : {0, 1}) {
+    EXPECT_EQ(s.RemoveIgnoreCode(r), 0) << r;
+    EXPECT_EQ(s.LastRefusal, RefusedMarkerJoins) << r;
+  }
+  EXPECT_EQ(s.Text, before);
+  EXPECT_EQ(s.RemoveIgnoreCode(2), -23);  // "(**)" is still a whole comment
+  ExpectExact();
+}
+
+TEST_F(CodeChangesTest, EveryRefusalReasonIsItsOwnText) {
+  std::set<std::string> texts;
+  for (const char* reason : AllRefusalReasons) {
+    EXPECT_FALSE(std::string(reason).empty());
+    EXPECT_EQ(std::string(reason).find(" //"), std::string::npos);  // the translator's comment mark
+    texts.insert(reason);
+  }
+  EXPECT_EQ(texts.size(), AllRefusalReasons.size());
 }
 
 TEST_F(CodeChangesTest, TheLookups) {

@@ -53,6 +53,15 @@ TEST_F(CodeStateTest, ACorrectBlockAfterAnOutdatedOneMakesTheRoutineCorrect) {
   EXPECT_EQ(scanner->Keywords[clause]->Position, Pos(*scanner, "except vix"));
 }
 
+TEST_F(CodeStateTest, AFirstCorrectBlockIsTheClauseThoughAnOutdatedOneFollows) {
+  Scan({"procedure A;", "begin", "  try", "    try", "      x;", "    except VIX.Push('Unit1.pas : Procedure A'); raise; end;",
+        "  except VIX.Push('Unit1.pas : Procedure Old'); raise; end;", "end;"});
+  EXPECT_EQ(State(0), 2);
+  const int clause = scanner->GetRoutineClauseIdx(0);
+  ASSERT_NE(clause, -1);
+  EXPECT_EQ(scanner->Keywords[clause]->Position, Pos(*scanner, "except"));
+}
+
 TEST_F(CodeStateTest, WithOnlyOutdatedBlocksTheLastOneIsTheClause) {
   Scan({"procedure A;", "begin", "  try", "    try", "      x;",
         "    except VIX.Push('Unit1.pas : Procedure Old'); raise; end;",

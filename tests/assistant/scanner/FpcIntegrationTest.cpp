@@ -2,9 +2,10 @@
 // pascal/ is compiled with Free Pascal and run, its units are secured (every
 // Missing routine gets the block) and saved, and it is compiled and run
 // again: the output must be the same but for the routine chains that the
-// test Lumbrick unit now receives, innermost first. The saved units then
-// rate Correct, and removing every block gives back the original text with
-// only the library unit added to the uses clause.
+// test Lumbrick unit now receives, innermost first. The saved units keep
+// their line breaks and byte order mark and rate Correct, and removing every
+// block gives back the original text with only the library unit added to the
+// uses clause. A routine whose begin is in an include file is left alone.
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -71,6 +72,7 @@ TEST_P(FpcIntegrationTest, SecuringKeepsTheProgramAndRemovingGivesTheTextBack) {
 
   std::vector<std::string> originals;
   for (const std::string& unit : p.Units) {
+    const std::string bytes = dir.Read(unit);
     TSourceScanner s(dir.File(unit));
     ASSERT_TRUE(s.LoadSourceFile());
     originals.push_back(s.Text);
@@ -78,11 +80,16 @@ TEST_P(FpcIntegrationTest, SecuringKeepsTheProgramAndRemovingGivesTheTextBack) {
     ASSERT_EQ(s.ErrorCode, 0) << unit << ": " << s.GetErrorMessage();
     ScanActions = {0, 0, 3};
     s.ScanRoutines();
-    // Asm routines are never secured, marked ones are left alone.
+    // Asm routines are never secured, marked ones and those without a body
+    // of their own are left alone.
     for (const TRoutineInfo* r : s.Routines)
-      EXPECT_EQ(r->State, r->kiBegin->Keyword == kwAsm ? -1 : r->CodeState == 4 ? 4 : 1) << unit << ": " << r->Header;
+      EXPECT_EQ(r->State, r->kiBegin == nullptr || r->kiBegin->Keyword == kwAsm ? -1 : r->CodeState == 4 ? 4 : 1)
+          << unit << ": " << r->Header;
     EXPECT_EQ(CompareWithFreshScan(s), "") << unit;
     ASSERT_TRUE(s.SaveSourceFile());
+    const std::string written = dir.Read(unit);
+    EXPECT_EQ(written.find('\r') == std::string::npos, bytes.find('\r') == std::string::npos) << unit;
+    EXPECT_EQ(written.starts_with("\xEF\xBB\xBF"), bytes.starts_with("\xEF\xBB\xBF")) << unit;
   }
 
   // The same output, but for the chains the library now receives.
@@ -94,7 +101,7 @@ TEST_P(FpcIntegrationTest, SecuringKeepsTheProgramAndRemovingGivesTheTextBack) {
     s.FillKeyWordsList();
     ASSERT_EQ(s.ErrorCode, 0);
     for (const TRoutineInfo* r : s.Routines) {
-      const int expected = r->State == 4 ? 4 : r->kiBegin->Keyword == kwAsm ? 1 : 2;
+      const int expected = r->State == 4 ? 4 : r->kiBegin == nullptr || r->kiBegin->Keyword == kwAsm ? 1 : 2;
       EXPECT_EQ(r->CodeState, expected) << p.Units[u] << ": " << r->Header;
     }
     ScanActions = {1, 0, 0};
@@ -112,7 +119,8 @@ TEST_P(FpcIntegrationTest, SecuringKeepsTheProgramAndRemovingGivesTheTextBack) {
 INSTANTIATE_TEST_SUITE_P(Programs, FpcIntegrationTest,
                          ::testing::Values(TProgram{"Geometry", {"Shapes.pas"}, 1},
                                            TProgram{"Ledger", {"TextTools.pas"}, 4},
-                                           TProgram{"Inventory", {"Stock.pas"}, 3}),
+                                           TProgram{"Inventory", {"Stock.pas"}, 3},
+                                           TProgram{"Spacing", {"Indented.pas"}, 2}),
                          [](const auto& Program) { return Program.param.Name; });
 
 }  // namespace

@@ -185,11 +185,23 @@ TEST_F(KeywordListTest, ARoutineWithoutItsEndGetsError102) {
 }
 
 TEST_F(KeywordListTest, AnEndBeforeTheBeginGetsError104) {
-  // The case closes A's level before the next routine's begin.
-  TSourceScanner& s = Scan({"procedure A;", "case", "end;", "procedure B;", "begin", "end;"});
+  // The case closes A's level; a begin of A's level comes only later.
+  TSourceScanner& s = Scan({"procedure A;", "case", "end;", "begin", "begin", "end;", "end;"});
   EXPECT_EQ(s.ErrorCode, 104);
   EXPECT_EQ(s.ErrorTitle, "Error in Routine at line 9");
   EXPECT_EQ(s.ErrorText, ">>> procedure A; <<<\r\nInvalid End.");
+}
+
+TEST_F(KeywordListTest, AHeadingWithoutABeginBeforeTheNextRoutineHasNoBody) {
+  // A's begin is in an include file; the case closes A's level before B.
+  // A is not given B's begin: it has none, and the unit is sound.
+  TSourceScanner& s = Scan({"procedure A;", "{$I ABegin.inc}", "case", "end;", "procedure B;", "begin", "end;"});
+  EXPECT_EQ(s.ErrorCode, 0) << s.GetErrorMessage();
+  ASSERT_EQ(s.Routines.size(), 2u);
+  EXPECT_EQ(s.Routines[0]->kiBegin, nullptr);
+  EXPECT_EQ(s.Routines[0]->kiEnd, nullptr);
+  EXPECT_EQ(s.Routines[0]->CodeState, 1);
+  EXPECT_EQ(s.Routines[1]->kiBegin->Position, Pos(s, "begin\r\nend;"));
 }
 
 TEST_F(KeywordListTest, AnExceptWithoutEndGetsError151) {

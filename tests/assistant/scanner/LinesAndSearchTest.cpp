@@ -127,7 +127,7 @@ TEST_F(TokenTest, NotTakenInsideCommentsOrLiterals) {
 
 TEST_F(TokenTest, TextEdges) {
   EXPECT_EQ(Find("x begin"), -1);        // must be followed by a character
-  EXPECT_EQ(Find("x begin\ny"), -1);     // a bare LF is no right delimiter
+  EXPECT_EQ(Find("x begin\ny\r\n"), -1);  // a bare LF in a CR LF text is no right delimiter
   EXPECT_EQ(Find("begin begin "), 1);
   EXPECT_EQ(Find("begin begin ", "begin", 1), 7);  // From is never a hit
   EXPECT_EQ(Find("", "begin"), -1);

@@ -15,6 +15,7 @@ std::string Upper(std::string s) {
 PascalGenerator::PascalGenerator(unsigned Seed) : rng_(Seed) {
   const char* units[] = {"  ", "    ", "\t", "   "};
   unit_ = units[Pick(4)];
+  if (Chance(25)) beginShift_ = unit_;
 }
 
 std::string PascalGenerator::Unit() {
@@ -85,11 +86,12 @@ std::string PascalGenerator::Routine(const std::string& Margin, int Depth) {
   if (Chance(10)) return s + Margin + "asm" + CRLF + Margin + unit_ + "nop" + CRLF + Margin + "end;" + CRLF;
   if (Chance(8)) return s + Margin + "begin Done; end;" + CRLF;
 
-  std::string beginLine = Margin + "begin";
+  const std::string beginMargin = Margin + beginShift_;
+  std::string beginLine = beginMargin + "begin";
   if (Chance(10)) beginLine += " Start;";
   if (Chance(10)) beginLine += " // opens";
   s += beginLine + CRLF;
-  const std::string inner = Margin + unit_;
+  const std::string inner = beginMargin + unit_;
   if (Chance(12)) s += inner + "{Corvane.IgnoreRoutine}" + CRLF;
   if (Chance(25)) {
     // A block already in place, current or outdated, in one of the layouts.
@@ -112,7 +114,7 @@ std::string PascalGenerator::Routine(const std::string& Margin, int Depth) {
     s += Body(inner, Depth);
   }
   if (Chance(10)) s += inner + "Finish; end;" + CRLF;
-  else s += Margin + "end;" + CRLF;
+  else s += beginMargin + "end;" + CRLF;
   return s;
 }
 

@@ -24,6 +24,7 @@ class PascalGenerator {
   std::string ImplementationTypes();
 
   std::mt19937 rng_;
-  std::string unit_;  // the indentation unit of this source
+  std::string unit_;        // the indentation unit of this source
+  std::string beginShift_;  // begin and end indented beyond their heading (then the body beyond them)
   int counter_ = 0;
 };

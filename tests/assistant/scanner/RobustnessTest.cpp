@@ -52,12 +52,17 @@ class RobustnessTest : public ScannerTest {
 const std::string Sound = Crlf({"unit Unit1;", "interface", "implementation", "procedure A;", "begin", "  x;", "end;",
                                 "end."});
 
-TEST_F(RobustnessTest, LFOnlyLineBreaksHideTheImplementationKeyword) {
+TEST_F(RobustnessTest, LFLineBreaksAreReadAsCRLFAndAMixIsRefused) {
   std::string lf = Sound;
   for (std::size_t p; (p = lf.find("\r\n")) != std::string::npos;) lf.erase(p, 1);
-  // A token must be followed by a blank, ";", "(", TAB or CR: "implementation"
-  // followed by LF alone is not one.
-  EXPECT_EQ(Try(lf), 2);
+  EXPECT_EQ(Load(lf).Text, Sound);
+  EXPECT_EQ(Try(lf), 0);
+  // One line of each kind: which one an edit should write is not known.
+  std::string mixed = Sound;
+  mixed.erase(mixed.find("\r\n"), 1);
+  EXPECT_EQ(Try(mixed), 4);
+  EXPECT_EQ(scanner->GetErrorMessage(), "Error 4: Error in Unit Structure.\r\nLine Breaks Mix CR LF and LF Alone.");
+  EXPECT_EQ(scanner->Text, mixed);
 }
 
 TEST_F(RobustnessTest, AMissingFinalEndIsError1) {

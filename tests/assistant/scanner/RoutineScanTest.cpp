@@ -91,6 +91,48 @@ TEST_F(RoutineScanTest, ASecondPassWithTheSameActionsChangesNothingMore) {
   EXPECT_EQ(s.Text.find("Ignored;\r\nbegin\r\n  Try"), std::string::npos);  // never acted on
 }
 
+// A's begin is in an include file: only B's and C's bodies are here.
+const std::string IncludedBegin =
+    Crlf({"unit Unit1;", "interface", "implementation", "uses SysUtils, Lumbrick;", "procedure A(x: Integer);",
+          "{$I Begin_x64.inc}", "  x := 1;", "end;", "", "procedure B;", "begin", "  Try", "    y;",
+          "  Except VIX.Push('Unit1.pas : Procedure B'); Raise; End;", "end;", "", "procedure C;", "begin", "  z;", "end;",
+          "end."});
+
+TEST_F(RoutineScanTest, AHeadingWhoseBeginIsElsewhereIsLeftAloneAndNamedAmongTheRefusals) {
+  TSourceScanner& s = Load(IncludedBegin);
+  s.FillKeyWordsList();
+  ASSERT_EQ(s.ErrorCode, 0) << s.GetErrorMessage();
+  EXPECT_THAT(CodeStates(), ElementsAre(1, 2, 1));  // A is not rated by B's block
+  // Updating the incorrect blocks finds none, pass after pass.
+  ScanActions = {0, 2, 0};
+  for (int pass = 0; pass < 2; ++pass) {
+    s.ScanRoutines();
+    EXPECT_EQ(s.Text, IncludedBegin) << pass;
+    EXPECT_TRUE(s.RefusedEdits.empty());
+  }
+  ScanActions = {0, 0, 3};
+  s.ScanRoutines();
+  ASSERT_EQ(s.RefusedEdits.size(), 1u);
+  EXPECT_EQ(s.RefusedEdits[0].RoutineIndex, 0);
+  EXPECT_EQ(s.RefusedEdits[0].Reason, "The routine has no begin of its own in this unit");
+  EXPECT_THAT(States(), ElementsAre(-1, -1, 1));
+  // B's body holds its own block alone: a failure there pushes B's name only.
+  const std::string b = s.Text.substr(s.Text.find("procedure B;"), s.Text.find("procedure C;") - s.Text.find("procedure B;"));
+  EXPECT_EQ(b, Crlf({"procedure B;", "begin", "  Try", "    y;", "  Except VIX.Push('Unit1.pas : Procedure B'); Raise; End;",
+                     "end;", ""}));
+  EXPECT_EQ(CompareWithFreshScan(s), "");
+
+  // The refusals are those of the last scan, and of the text loaded.
+  ScanActions = {0, 0, 0};
+  s.ScanRoutines();
+  EXPECT_TRUE(s.RefusedEdits.empty());
+  ScanActions = {0, 0, 3};
+  s.ScanRoutines();
+  EXPECT_EQ(s.RefusedEdits.size(), 1u);
+  ASSERT_TRUE(s.LoadSourceFile());
+  EXPECT_TRUE(s.RefusedEdits.empty());
+}
+
 TEST_F(RoutineScanTest, TheStatisticsCountByCodeStateAndByChange) {
   TSourceScanner& s = ScanMixed();
   s.GetStats(s.Modifications, s.InitialCodeStatus);

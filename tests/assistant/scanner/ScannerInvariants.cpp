@@ -3,6 +3,7 @@
 #include <set>
 
 #include "KeywordKinds.h"
+#include "RefusalReasons.h"
 #include "SourceScanner.h"
 #include "SysUtils.h"
 
@@ -32,6 +33,16 @@ std::string BrokenInvariant(const TSourceScanner& S) {
       const auto& c = static_cast<const TExceptClauseInfo&>(*k);
       if (c.kiEnd && keywords.count(c.kiEnd) == 0) return "a clause links outside the list";
     }
+  }
+  // Refusals name routines in order, with one of the fixed reasons.
+  const std::set<std::string> reasons(AllRefusalReasons.begin(), AllRefusalReasons.end());
+  if (!S.LastRefusal.empty() && reasons.count(S.LastRefusal) == 0) return "an unknown refusal: " + S.LastRefusal;
+  int last = -1;
+  for (const TRefusedEdit& e : S.RefusedEdits) {
+    if (e.RoutineIndex <= last || e.RoutineIndex >= static_cast<int>(S.Routines.size()))
+      return "a refused routine out of order or range: " + std::to_string(e.RoutineIndex);
+    if (reasons.count(e.Reason) == 0) return "an unknown refusal: " + e.Reason;
+    last = e.RoutineIndex;
   }
   return {};
 }

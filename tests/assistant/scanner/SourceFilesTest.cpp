@@ -39,7 +39,7 @@ TEST_F(ScannerTest, LoadsAndSavesByteForByte) {
   EXPECT_EQ(s.TextStatus.size(), bytes.size());
   EXPECT_TRUE(s.Loaded);
   EXPECT_EQ(s.FileState, 0);
-  EXPECT_EQ(s.ErrorCode, 0);
+  EXPECT_EQ(s.ErrorCode, 4);  // the LF among the bytes stands alone beside CR LF pairs: not edited
   EXPECT_EQ(s.CharStatus(static_cast<int>(bytes.size())), 5);  // the EOF byte after the final end
 
   s.Text.insert(0, "{x}");
@@ -55,6 +55,30 @@ TEST_F(ScannerTest, SavesAGoldenUnitAfterAnEdit) {
   s.SaveSourceFile();
   EXPECT_EQ(dir.Read("Unit1.pas"),
             "unit U;\r\ninterface\r\nimplementation\r\n\r\nUses Lumbrick;\r\nprocedure P;\r\nbegin\r\nend;\r\nend.");
+}
+
+TEST_F(ScannerTest, AnLFSourceIsEditedAsCRLFAndSavedWithLFAndItsByteOrderMark) {
+  // A lone CR inside a comment is no line break and stays as it is.
+  const std::string lf = "\xEF\xBB\xBFunit U;\ninterface\nimplementation\n{a\rb}\nprocedure P;\nbegin\n  x; // c\nend;\nend.\n";
+  TSourceScanner& s = Load(lf);
+  EXPECT_TRUE(s.LFLineBreaks);
+  EXPECT_EQ(s.Text, "\xEF\xBB\xBFunit U;\r\ninterface\r\nimplementation\r\n{a\rb}\r\nprocedure P;\r\nbegin\r\n  x; // c\r\n"
+                    "end;\r\nend.\r\n");
+  s.FillKeyWordsList();
+  ASSERT_EQ(s.ErrorCode, 0) << s.GetErrorMessage();
+  EXPECT_GT(s.AddCode(0, 1), 0);
+  ASSERT_TRUE(s.SaveSourceFile());
+  EXPECT_EQ(dir.Read("Unit1.pas"),
+            "\xEF\xBB\xBFunit U;\ninterface\nimplementation\n\nUses Lumbrick;\n{a\rb}\nprocedure P;\nbegin\n  Try\n    x; // c\n"
+            "  Except VIX.Push('Unit1.pas : Procedure P'); Raise; End;\nend;\nend.\n");
+
+  // Saved unedited, the file comes back byte for byte; a CR LF file stays so.
+  dir.Write("Unit1.pas", lf);
+  ASSERT_TRUE(s.LoadSourceFile());
+  ASSERT_TRUE(s.SaveSourceFile());
+  EXPECT_EQ(dir.Read("Unit1.pas"), lf);
+  EXPECT_FALSE(Load("unit U;\r\nend.\r\n").LFLineBreaks);
+  EXPECT_FALSE(Load("unit U; end.").LFLineBreaks);
 }
 
 TEST_F(ScannerTest, AFileThatCannotBeReadLosesNothing) {

@@ -2,6 +2,9 @@
 // problems, and the blank rules of the lookup.
 #include <gmock/gmock.h>
 
+#include <iterator>
+#include <random>
+
 #include "ScannerFixture.h"
 #include "Translator.h"
 
@@ -168,6 +171,44 @@ TEST_F(TranslatorTest, ATextLineInAnotherCaseOrWithBlanksOpensNoList) {
     dir.Write("Dialogs.ini", header + "\r\n1=Close\r\n");
     EXPECT_THROW(TTextTranslator t(dir.Path()), Exception) << header;
     EXPECT_EQ(dir.Read("Translator.log"), "");
+  }
+}
+
+TEST_F(TranslatorTest, TheFrenchTableIsReadAsTheSettingsFileReadsIt) {
+  // Another section with the same key, the section's name in another case,
+  // blanks around a key and a value, quotes, a key given twice (the first
+  // wins) and the section given twice.
+  TTextTranslator& t = Make("[Text]\r\n1=Close\r\n2=Open\r\n3=Save\r\n4=Quit\r\n",
+                            "[Other]\r\n0001=autre\r\n[text]\r\n 0001 = Fermer \r\n0002=\"Ouvrir\"\r\n0001=second\r\n"
+                            "[Text]\r\n0003=Enregistrer\r\n0002=later\r\n");
+  Language = 2;
+  for (const char* english : {"Close", "Open", "Save", "Quit"}) {
+    const std::string french = t.IniDialogs->ReadString("Text", Int4(t.Dialogs.GetNumDialog(t.Dialogs.FindItemIndex(english))), "");
+    EXPECT_EQ(t.Tr(english), french.empty() ? english : french) << english;
+  }
+  EXPECT_EQ(t.Tr("Close"), "Fermer");
+  EXPECT_EQ(t.Tr("Open"), "Ouvrir");
+  EXPECT_EQ(dir.Read("Translator.log"), "0004=Quit : pas de traduction\r\n");
+}
+
+TEST_F(TranslatorTest, RecordsAddedInOneGoMakeTheDictionaryOfOneAtATime) {
+  std::mt19937 rng(15);
+  const char* words[] = {"Close", "close", "CLOSE", "Open", "Save as", "save AS", "R\xe9sum\xe9", "R\xc9SUM\xc9", "", "a=b"};
+  for (int round = 0; round < 50; ++round) {
+    std::vector<std::pair<int, std::string>> records;
+    for (int i = 0; i < 12; ++i) records.emplace_back(static_cast<int>(rng() % 100), words[rng() % std::size(words)]);
+    TDialogs inOneGo;
+    TDialogs oneByOne;
+    inOneGo.AddSource(7, "Open");  // entries already there take part too
+    oneByOne.AddSource(7, "Open");
+    inOneGo.AddSources(records);
+    for (const auto& [num, text] : records) oneByOne.AddSource(num, text);
+    ASSERT_EQ(inOneGo.Count(), oneByOne.Count());
+    for (int i = 0; i < inOneGo.Count(); ++i) {
+      EXPECT_EQ(inOneGo.GetTexte(i), oneByOne.GetTexte(i));
+      EXPECT_EQ(inOneGo.GetNumDialog(i), oneByOne.GetNumDialog(i));
+      EXPECT_EQ(inOneGo.GetTraduction(i), oneByOne.GetTraduction(i));
+    }
   }
 }
 

@@ -153,6 +153,40 @@ TEST_F(UsesTest, AddsANewClauseAfterTheImplementationLine) {
   ExpectStatusAsFreshLoad(s);
 }
 
+TEST_F(UsesTest, TheImplementationClauseIsLookedAtBesideTheInterfaceOne) {
+  const std::string text = "unit U;\r\ninterface\r\nuses Windows;\r\nimplementation\r\nuses Forms, Lumbrick;\r\nend.";
+  TSourceScanner& s = Load(text);
+  EXPECT_TRUE(s.IsQuellumUnitInUse());
+  s.AddQuellumUnitInUse();
+  EXPECT_EQ(s.Text, text);
+  EXPECT_EQ(s.FileState, 0);
+}
+
+TEST_F(UsesTest, ANewClauseGoesPastACommentThatRunsOnFromTheImplementationLine) {
+  TSourceScanner& s = Load("unit U;\r\ninterface\r\nimplementation { notes\r\n  more notes\r\n\r\n  end of notes }\r\n"
+                           "\r\nprocedure P;\r\nbegin\r\nend;\r\n\r\nend.");
+  AddRoutine(s, Pos(s, "procedure"), Pos(s, "begin"), Pos(s, "end;"));
+  s.AddQuellumUnitInUse();
+  EXPECT_EQ(s.Text, "unit U;\r\ninterface\r\nimplementation { notes\r\n  more notes\r\n\r\n  end of notes }\r\n"
+                    "\r\nUses Lumbrick;\r\n\r\nprocedure P;\r\nbegin\r\nend;\r\n\r\nend.");
+  ExpectKeywordsInPlace(s);
+  ExpectStatusAsFreshLoad(s);
+}
+
+TEST_F(UsesTest, ANewClauseGoesRightAfterTheKeywordWhenCodeFollowsItFirst) {
+  // The clause must open the section: not after the constant.
+  for (const std::string rest : {" const X = 1;\r\n", " (* a comment *) const X = 1;\r\n",
+                                 " { a comment\r\n  ending here } const X = 1;\r\n"}) {
+    TSourceScanner& s = Load("unit U;\r\ninterface\r\nimplementation" + rest + "procedure P;\r\nbegin\r\nend;\r\nend.");
+    AddRoutine(s, Pos(s, "procedure"), Pos(s, "begin"), Pos(s, "end;"));
+    s.AddQuellumUnitInUse();
+    EXPECT_EQ(s.Text, "unit U;\r\ninterface\r\nimplementation\r\nUses Lumbrick;\r\n" + rest +
+                          "procedure P;\r\nbegin\r\nend;\r\nend.");
+    ExpectKeywordsInPlace(s);
+    ExpectStatusAsFreshLoad(s);
+  }
+}
+
 TEST_F(UsesTest, ASecondAdditionChangesNothing) {
   TSourceScanner& s = Load("unit U;\r\ninterface\r\nimplementation\r\nprocedure P;\r\nbegin\r\nend;\r\nend.");
   s.AddQuellumUnitInUse();

@@ -96,6 +96,16 @@ TEST_F(IniFileTest, QuotedValuesAndDuplicates) {
   EXPECT_EQ(ini.ReadSection("s"), (std::vector<std::string>{"q", "s", "odd", "k", "only"}));
 }
 
+TEST_F(IniFileTest, SectionValuesAreWhatReadStringReadsKeyByKey) {
+  dir.Write("Test.ini", "[S]\nq=\" padded \"\ns='single'\nodd=\"open\nk=first\nK=second\n[T]\nx=1\n[s]\nk=third\nonly=later\n");
+  TIniFile ini(path);
+  std::vector<std::pair<std::string, std::string>> oneByOne;
+  for (const std::string& key : ini.ReadSection("S")) oneByOne.emplace_back(key, ini.ReadString("S", key, "-"));
+  EXPECT_EQ(ini.ReadSectionValues("s"), oneByOne);
+  EXPECT_EQ(oneByOne.size(), 5u);
+  EXPECT_TRUE(ini.ReadSectionValues("missing").empty());
+}
+
 TEST_F(IniFileTest, EmptyValueIsReadAsEmpty) {
   dir.Write("Test.ini", "[S]\nk=\n");
   TIniFile ini(path);

@@ -1,7 +1,8 @@
-// libFuzzer target: any bytes as a unit source, through the load's status
-// string, the keyword scan, routine scans with every action, the single edits
-// and the removal of every block. Nothing may crash, hang or trip a
-// sanitizer, and the scanner's invariants hold after every step.
+// libFuzzer target: any bytes as a unit source, through the load's line
+// breaks and status string, the keyword scan, routine scans with every
+// action, the single edits and the removal of every block. Nothing may crash,
+// hang or trip a sanitizer, and the scanner's invariants hold after every
+// step.
 //
 // With SCANNER_FUZZ_EXACT=1 in the environment it also checks, on units that
 // scan without error, that the routine scans leave the keyword list a new
@@ -17,6 +18,7 @@
 #include "Application.h"
 #include "CodeOptions.h"
 #include "FreshScan.h"
+#include "LineBreaks.h"
 #include "Lumbrick.h"
 #include "ScanActions.h"
 #include "ScannerInvariants.h"
@@ -66,8 +68,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   options.PushParams[4] = (choice & 16) == 0;
   CodeOptions = options;
 
+  // The source as the load takes it: LF line breaks read as CR LF, which
+  // the save must turn back into the same bytes.
   TSourceScanner s("Fuzz.pas");
-  s.Text.assign(reinterpret_cast<const char*>(Data) + 1, Size - 1);
+  const std::string bytes(reinterpret_cast<const char*>(Data) + 1, Size - 1);
+  s.Text = LineBreakStyleOf(bytes) == TLineBreakStyle::LF ? LFToCRLF(bytes) : bytes;
+  if (s.Text != bytes && CRLFToLF(s.Text) != bytes) {
+    std::fprintf(stderr, "LF line breaks do not come back as they were\n");
+    std::abort();
+  }
   s.TextStatus = s.ConvertIntoTextStatus(s.Text);
   s.SetTextAfterEndStatus();
   Check(s, "load");

@@ -1,0 +1,39 @@
+#include "LineBreaks.h"
+
+#include "Lumbrick.h"
+
+TLineBreakStyle LineBreakStyleOf(std::string_view Text) try {
+  bool lone = false;
+  bool paired = false;
+  for (std::size_t i = Text.find('\n'); i != std::string_view::npos; i = Text.find('\n', i + 1))
+    (i > 0 && Text[i - 1] == '\r' ? paired : lone) = true;
+  if (lone && paired) return TLineBreakStyle::Mixed;
+  return lone ? TLineBreakStyle::LF : TLineBreakStyle::CRLF;
+} catch (...) {
+  VIX->Push("Function LineBreakStyleOf");
+  throw;
+}
+
+std::string LFToCRLF(std::string_view Text) try {
+  std::string r;
+  r.reserve(Text.size() + Text.size() / 16);
+  for (const char c : Text) {
+    if (c == '\n') r += '\r';
+    r += c;
+  }
+  return r;
+} catch (...) {
+  VIX->Push("Function LFToCRLF");
+  throw;
+}
+
+std::string CRLFToLF(std::string_view Text) try {
+  std::string r;
+  r.reserve(Text.size());
+  for (std::size_t i = 0; i < Text.size(); ++i)
+    if (Text[i] != '\r' || i + 1 == Text.size() || Text[i + 1] != '\n') r += Text[i];
+  return r;
+} catch (...) {
+  VIX->Push("Function CRLFToLF");
+  throw;
+}
