@@ -11,6 +11,7 @@
 #include <regex>
 
 #include "Files.h"
+#include "RefusalReasons.h"
 #include "ScannerFixture.h"
 #include "StringList.h"
 #include "SysUtils.h"
@@ -60,6 +61,12 @@ TEST_F(ShippedDataTest, EveryFrenchTextHasItsEnglishNumberAndBothAreTrimmed) {
     EXPECT_EQ(text, Trim(text)) << num;
   }
   for (const auto& [num, text] : english) EXPECT_EQ(text, Trim(text)) << num;
+}
+
+// The scanner's refusal reasons reach the user through the translator.
+TEST_F(ShippedDataTest, EveryRefusalReasonHasAFrenchText) {
+  TTextTranslator t(dir.Path());
+  for (const char* reason : AllRefusalReasons) EXPECT_NE(t.Dialogs.FindItemIndex(reason), -1) << reason;
 }
 
 // Dialog filters are pairs of a caption and a mask: the French keeps the
