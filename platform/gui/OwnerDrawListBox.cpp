@@ -2,13 +2,19 @@
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionViewItem>
 #include <QStyledItemDelegate>
+#include <algorithm>
+#include <vector>
 
 #include "Application.h"
 #include "Component.h"
 
-// One column, and rows that hold nothing: the owner keeps the data.
+// One column, and rows that hold nothing but a check mark: the owner keeps
+// the data.
 class TOwnerDrawListBox::Rows final : public QAbstractTableModel {
  public:
   using QAbstractTableModel::QAbstractTableModel;
@@ -18,15 +24,18 @@ class TOwnerDrawListBox::Rows final : public QAbstractTableModel {
   void Append() {
     beginInsertRows({}, count, count);
     ++count;
+    checks.push_back(false);
     endInsertRows();
   }
-  void Reset() {
+  void Reset(int rows) {
     beginResetModel();
-    count = 0;
+    count = rows;
+    checks.assign(static_cast<std::size_t>(rows), false);
     endResetModel();
   }
   void Changed(int row) { emit dataChanged(index(row, 0), index(row, 0)); }
   int count = 0;
+  std::vector<bool> checks;
 };
 
 class TOwnerDrawListBox::Painter final : public QStyledItemDelegate {
@@ -41,8 +50,18 @@ class TOwnerDrawListBox::Painter final : public QStyledItemDelegate {
     painter->setBrush(state.Selected ? palette.highlight() : palette.base());
     painter->setPen(state.Selected ? palette.highlightedText().color() : palette.text().color());
     painter->setFont(list_->font());
-    RunGuarded(dynamic_cast<TObject*>(list_->window()),
-               [&] { list_->OnDrawItem(*painter, index.row(), option.rect, state); });
+    QRect rect = option.rect;
+    if (list_->checkBoxes_) {
+      // The box stands on the list's colour, selected row or not.
+      const QRect box(rect.left(), rect.top(), CheckWidth, rect.height());
+      painter->fillRect(box, palette.base());
+      QStyleOptionViewItem check(option);
+      check.rect = QRect(box.left() + 1, box.top() + (box.height() - 13) / 2, 13, 13);
+      check.state = QStyle::State_Enabled | (list_->Checked(index.row()) ? QStyle::State_On : QStyle::State_Off);
+      list_->style()->drawPrimitive(QStyle::PE_IndicatorItemViewItemCheck, &check, painter, list_);
+      rect.setLeft(box.right() + 1);
+    }
+    RunGuarded(dynamic_cast<TObject*>(list_->window()), [&] { list_->OnDrawItem(*painter, index.row(), rect, state); });
     painter->restore();
   }
 
@@ -74,7 +93,9 @@ int TOwnerDrawListBox::Count() const { return rows_->count; }
 
 void TOwnerDrawListBox::AddRow() { rows_->Append(); }
 
-void TOwnerDrawListBox::Clear() { rows_->Reset(); }
+void TOwnerDrawListBox::SetCount(int count) { rows_->Reset(std::max(count, 0)); }
+
+void TOwnerDrawListBox::Clear() { rows_->Reset(0); }
 
 void TOwnerDrawListBox::UpdateRow(int index) {
   if (index >= 0 && index < Count()) rows_->Changed(index);
@@ -92,7 +113,53 @@ void TOwnerDrawListBox::SetItemIndex(int index) {
   scrollTo(row);
 }
 
+void TOwnerDrawListBox::SetMultiSelect(bool multi) {
+  setSelectionMode(multi ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
+}
+
+int TOwnerDrawListBox::SelCount() const { return static_cast<int>(selectionModel()->selectedRows().size()); }
+
+bool TOwnerDrawListBox::Selected(int index) const {
+  return index >= 0 && index < Count() && selectionModel()->isRowSelected(index, {});
+}
+
+void TOwnerDrawListBox::SetSelected(int index, bool selected) {
+  if (index < 0 || index >= Count()) return;
+  selectionModel()->select(rows_->index(index, 0), (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
+                                                       QItemSelectionModel::Rows);
+}
+
+void TOwnerDrawListBox::SetCheckBoxes(bool shown) {
+  checkBoxes_ = shown;
+  viewport()->update();
+}
+
+bool TOwnerDrawListBox::Checked(int index) const {
+  return index >= 0 && index < Count() && rows_->checks[static_cast<std::size_t>(index)];
+}
+
+void TOwnerDrawListBox::SetChecked(int index, bool checked) {
+  if (index < 0 || index >= Count()) return;
+  rows_->checks[static_cast<std::size_t>(index)] = checked;
+  rows_->Changed(index);
+}
+
+void TOwnerDrawListBox::ToggleCheck(int index) {
+  SetChecked(index, !Checked(index));
+  if (OnClickCheck) RunGuarded(dynamic_cast<TObject*>(window()), [this] { OnClickCheck(this); });
+}
+
+void TOwnerDrawListBox::mousePressEvent(QMouseEvent* e) {
+  QTableView::mousePressEvent(e);
+  const int row = rowAt(e->position().toPoint().y());
+  if (checkBoxes_ && e->button() == Qt::LeftButton && row >= 0 && e->position().x() < CheckWidth) ToggleCheck(row);
+}
+
 void TOwnerDrawListBox::keyPressEvent(QKeyEvent* e) {
+  if (checkBoxes_ && e->key() == Qt::Key_Space && ItemIndex() >= 0) {
+    ToggleCheck(ItemIndex());
+    return;
+  }
   const int before = ItemIndex();
   QTableView::keyPressEvent(e);
   if (ItemIndex() != before) Click();

@@ -6,16 +6,11 @@
 
 #include "Application.h"
 #include "Lumbrick.h"
-#include "StringList.h"
-
-namespace {
-std::unique_ptr<TReportWindow> MakeRecordingWindow(TLumbrick&) { return std::make_unique<RecordingReportWindow>(); }
-}  // namespace
 
 DemoTest::DemoTest() : saved_exe_(Application->ExeName()), saved_title_(Application->Title) {
   Application->SetExeName(dir.File("dromlet"));
   Application->Title = "dromlet";
-  SetReportWindowFactory(MakeRecordingWindow);
+  SetReportWindowFactory(MakeRecordingReportWindow);
   // Closing a test's window must not quit the application the tests run in.
   QGuiApplication::setQuitOnLastWindowClosed(false);
 }
@@ -57,15 +52,7 @@ void DemoTest::WriteIniWithBrowser(const std::string& extraLines) {
 
 RecordingReportWindow& DemoTest::Report() const { return *static_cast<RecordingReportWindow*>(fmLumbrick); }
 
-std::vector<std::string> DemoTest::StackSection() const {
-  TStringList lines;
-  lines.SetText(Report().technicalText);
-  std::vector<std::string> section;
-  int i = 0;
-  while (i < lines.Count() && lines.Strings(i) != "=== Stack List ===") ++i;
-  for (++i; i < lines.Count() && !lines.Strings(i).empty(); ++i) section.push_back(lines.Strings(i));
-  return section;
-}
+std::vector<std::string> DemoTest::StackSection() const { return Report().StackSection(); }
 
 std::vector<DialogRequest> DemoTest::Shown(DialogRequest::Kind kind) const {
   std::vector<DialogRequest> found;

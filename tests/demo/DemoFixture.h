@@ -11,24 +11,9 @@
 
 #include "DromletMain.h"
 #include "FixedHost.h"
-#include "ReportWindow.h"
+#include "RecordingReportWindow.h"
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
-
-class RecordingReportWindow final : public TReportWindow {
- public:
-  void PrepareForm(int ALanguage) override { language = ALanguage; }
-  void SetExceptionText(const std::string& text) override { exceptionText = text; }
-  void SetTechnicalText(const std::string& text) override { technicalText = text; }
-  void ShowModal() override { ++shown; }
-  std::string UserDescCaption() const override { return "User Description"; }
-  std::vector<std::string> UserDescLines() const override { return {}; }
-
-  int language = 0;
-  int shown = 0;
-  std::string exceptionText;
-  std::string technicalText;
-};
 
 class DemoTest : public ::testing::Test {
  protected:

@@ -1,0 +1,187 @@
+// Start-up and shut-down of the main window: the library bound, the settings
+// read and written, the last application reopened or registered again, the
+// start timer, the assistant's block of the technical text, a failed
+// creation.
+#include <QCoreApplication>
+#include <QEnterEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+
+#include "AppObjects.h"
+#include "Browser.h"
+#include "CommonGlobals.h"
+#include "Files.h"
+#include "Guide.h"
+#include "GuiStatusBar.h"
+#include "HeaderControl.h"
+#include "Log.h"
+#include "Lumbrick.h"
+#include "MainFixture.h"
+#include "PageControl.h"
+#include "QtText.h"
+#include "SpeedButton.h"
+#include "Timer.h"
+#include "Translator.h"
+
+namespace {
+
+using MainStartUpTest = MainTest;
+
+TEST_F(MainStartUpTest, AFirstStartShowsTheEmptyApplicationPageAndWritesItsSettings) {
+  TfmMain& fm = Open();
+  EXPECT_EQ(fm.Caption(), " Lumbrick Code Implementation and Maintenance");
+  EXPECT_EQ(fm.windowState() & Qt::WindowMaximized, Qt::WindowMaximized);
+  EXPECT_EQ(VIX->ModelFile, ProgramDir() + "vixModel.htm");
+  EXPECT_EQ(VIX->OnOpenBrowser, &OpenInBrowser);
+  EXPECT_EQ(VIX->Language, 1);
+  EXPECT_EQ(ExeDir, ProgramDir());
+  EXPECT_EQ(fm.PageControl1->ActivePage(), fm.tsApplis);
+  EXPECT_EQ(fm.PageControl1->tabText(1), "No Application Selected");
+  EXPECT_EQ(CurrentAppli, nullptr);
+  EXPECT_EQ(fm.lbApps->Count(), 0);
+  EXPECT_EQ(As(fm.lbAppliCount->text()), "0 Files in List");
+  EXPECT_FALSE(fm.miDebug->isVisible());
+  EXPECT_FALSE(fm.btRefreshList->isEnabled());
+  // The header's widths are written at once; the columns follow them.
+  EXPECT_EQ(Settings(), "[GUI]\r\nHeaderWidth02=420\r\nHeaderWidth03=135\r\nHeaderWidth04=135\r\n");
+  EXPECT_EQ(fm.ColumnLeft(0), 5);
+  EXPECT_EQ(fm.ColumnLeft(2), 445);
+  EXPECT_EQ(fm.ColumnLeft(4), 715);
+  // The start timer fires once and shows the guide.
+  ASSERT_TRUE(fm.tStart->Enabled());
+  fm.tStart->Tick();
+  EXPECT_FALSE(fm.tStart->Enabled());
+  EXPECT_TRUE(fmGuide->isVisible());
+  EXPECT_EQ(fmGuide->GuideState, 2);
+  EXPECT_EQ(As(fmGuide->lbText->text()), "You have NO application in list. Click <Add File> button...");
+  EXPECT_TRUE(dialogs.Shown().empty());
+  // No application current: LastApp stays unwritten, the rest is stored.
+  Close();
+  EXPECT_EQ(Settings(),
+            "[GUI]\r\nHeaderWidth02=420\r\nHeaderWidth03=135\r\nHeaderWidth04=135\r\nLanguage=1\r\nShowGuide=Yes\r\n"
+            "MustNotifyAction=Yes\r\nConfirmOverwrite=Yes\r\nShowRelativePath=Yes\r\n\r\n[System]\r\nNavigator=" +
+                std::string(DefaultBrowserPath) + "\r\n");
+}
+
+TEST_F(MainStartUpTest, ShutDownWritesTheLastApplicationAndTheOptionsByteForByte) {
+  const std::string project = WriteProject("Orchard", {"Trees"});
+  WriteSettings("[GUI]\r\nLanguage=2\r\nShowGuide=No\r\nConfirmOverwrite=yes\r\nHeaderWidth02=300\r\n\r\n[System]\r\n"
+                "Navigator=/opt/web/browser\r\n");
+  TfmMain& fm = Open();
+  EXPECT_EQ(Language, 2);
+  EXPECT_EQ(VIX->Language, 2);
+  EXPECT_EQ(fm.hcFiles->SectionWidth(2), 300);
+  EXPECT_EQ(As(fm.lbAppliCount->text()), "0 fichiers dans la liste");
+  OpenProject(project);
+  fm.tStart->Tick();
+  EXPECT_FALSE(fmGuide->isVisible());
+  Close();
+  EXPECT_EQ(Settings(), "[GUI]\r\nLanguage=2\r\nShowGuide=No\r\nConfirmOverwrite=No\r\nHeaderWidth02=300\r\n"
+                        "HeaderWidth03=135\r\nHeaderWidth04=135\r\nLastApp=" + project +
+                            "\r\nMustNotifyAction=Yes\r\nShowRelativePath=Yes\r\n\r\n[System]\r\n"
+                            "Navigator=/opt/web/browser\r\n\r\n[" + project +
+                            "]\r\nDataFileName=Orchard.bul\r\nSearchPath=\r\nCreation=6/15/2006 2:30:45 PM\r\n"
+                            "LastUpdate=1/1/2000 12:00:01 AM\r\n");
+}
+
+TEST_F(MainStartUpTest, TheLastApplicationIsReopenedAndSelected) {
+  const std::string other = WriteProject("Meadow", {});
+  const std::string project = Sample();
+  TfmMain& first = Open();
+  Register(other);
+  OpenProject(project);
+  EXPECT_EQ(first.clbFiles->Count(), 4);
+  TfmMain& fm = Reopen();
+  ASSERT_NE(CurrentAppli, nullptr);
+  EXPECT_EQ(CurrentAppli->FileName, project);
+  EXPECT_NE(CurrentAppli.get(), fm.Applications()->GetAppli(1));  // an object of its own
+  EXPECT_EQ(fm.PageControl1->ActivePage(), fm.tsApplis);
+  EXPECT_EQ(fm.lbApps->ItemIndex(), 1);
+  EXPECT_EQ(As(fm.edDPR->text()), project);
+  EXPECT_EQ(fm.PageControl1->tabText(1).toStdString(), project);
+  EXPECT_EQ(fm.clbFiles->Count(), 4);
+  EXPECT_FALSE(fmLog->isVisible());
+}
+
+TEST_F(MainStartUpTest, ALastApplicationWithoutItsSectionIsRegisteredAgain) {
+  const std::string project = Sample();
+  WriteSettings("[GUI]\r\nLastApp=" + project + "\r\n");
+  TfmMain& fm = Open();
+  ASSERT_NE(CurrentAppli, nullptr);
+  EXPECT_EQ(CurrentAppli->FileName, project);
+  EXPECT_EQ(CurrentAppli->Units.Count(), 4);
+  EXPECT_EQ(fm.AppLines(), std::vector<std::string>{project});
+  EXPECT_EQ(fm.lbApps->ItemIndex(), 0);
+  EXPECT_EQ(fmLog->Lines(0), "Lumbrick Initialization...");
+  EXPECT_EQ(fmLog->Lines(fmLog->LineCount() - 1), "4 Unit Source Files Found in Application");
+  EXPECT_FALSE(fmLog->isVisible());
+  EXPECT_NE(Settings().find("[" + project + "]\r\nDataFileName=Greenhouse.bul\r\n"), std::string::npos);
+  EXPECT_TRUE(FileExists(ProgramDir() + "Greenhouse.bul"));
+}
+
+TEST_F(MainStartUpTest, ALastApplicationThatCannotBeFoundLeavesNoneCurrent) {
+  WriteSettings("[GUI]\r\nLastApp=/nowhere/Gone.dpr\r\n");
+  TfmMain& fm = Open();
+  EXPECT_EQ(CurrentAppli, nullptr);
+  EXPECT_EQ(fm.lbApps->ItemIndex(), -1);
+  EXPECT_EQ(fm.lbApps->Count(), 0);
+}
+
+TEST_F(MainStartUpTest, OnlyTheExactWordKindleShowsTheDebugItem) {
+  for (const auto& [value, shown] : std::vector<std::pair<std::string, bool>>{
+           {"Kindle", true}, {"\" Kindle\"", false}, {"kindle", false}, {"Kindle2", false}}) {
+    WriteSettings("[System]\r\nDebug=" + value + "\r\n");
+    TfmMain& fm = Open();
+    EXPECT_EQ(fm.miDebug->isVisible(), shown) << value;
+    EXPECT_EQ(DebugMode, shown) << value;
+    Close();
+  }
+}
+
+TEST_F(MainStartUpTest, TheCustomBlockCopiesTheSettingsFileWithBareCarriageReturns) {
+  TfmMain& fm = Open();
+  const std::string title = "=== Lumbrick Custom Informations ===";
+  std::string info = "left over";
+  ASSERT_TRUE(DeleteFile(ProgramDir() + "Corvane.ini"));
+  fm.CustomInfo(info);
+  EXPECT_EQ(info, title + "\r>>> " + ProgramDir() + "Corvane.ini not found\r" + title);
+  WriteSettings("");
+  fm.CustomInfo(info);
+  EXPECT_EQ(info, title + "\r" + ProgramDir() + "Corvane.ini\r------ End Of Corvane.ini ------\r" + title);
+  WriteSettings("[GUI]\r\nLanguage=1\n\r\n[System]\r\nNavigator=/usr/bin/firefox");
+  fm.CustomInfo(info);
+  EXPECT_EQ(info, title + "\r" + ProgramDir() +
+                      "Corvane.ini\r [GUI]\r Language=1\r \r [System]\r Navigator=/usr/bin/firefox\r"
+                      "------ End Of Corvane.ini ------\r" + title);
+}
+
+TEST_F(MainStartUpTest, AFailedCreationIsReportedAndTheWindowCanStillBeClosed) {
+  ASSERT_TRUE(DeleteFile(ProgramDir() + "Dialogs.ini"));
+  TfmMain& fm = Open();
+  reportsExpected = 1;
+  EXPECT_EQ(Report().shown, 1);
+  EXPECT_EQ(Report().StackSection().front(), "- Procedure TfmMain.FormCreate");
+  // What was built stays: English captions, nothing that needs the
+  // services that are missing.
+  EXPECT_EQ(fm.Caption(), " Lumbrick Code Implementation and Maintenance");
+  EXPECT_FALSE(fm.PageControl1->isEnabled());
+  EXPECT_FALSE(fm.miView->isEnabled());
+  EXPECT_TRUE(fm.miHelpAbout->isEnabled());
+  EXPECT_EQ(fmLog, nullptr);
+  fm.close();
+  Close();
+  EXPECT_NE(Settings().find("ShowGuide=No\r\n"), std::string::npos);
+}
+
+TEST_F(MainStartUpTest, TheStatusBarShowsTheHintOfWhatTheMouseIsOver) {
+  TfmMain& fm = Open();
+  QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+  QCoreApplication::sendEvent(fm.btRefreshList, &enter);
+  EXPECT_EQ(fm.StatusBar->SimpleText(), "  Find SourceFiles from Source Code then Refresh List");
+  QEvent leave(QEvent::Leave);
+  QCoreApplication::sendEvent(fm.btRefreshList, &leave);
+  EXPECT_EQ(fm.StatusBar->SimpleText(), "  ");
+}
+
+}  // namespace
