@@ -270,6 +270,7 @@ void TfmMain::BuildSourceFilePage() {
   hcFiles = new THeaderControl(6, tsUnits);
   hcFiles->setObjectName("hcFiles");
   hcFiles->setFixedHeight(17);
+  hcFiles->SetSectionText(0, "");
   hcFiles->SetSectionFixed(0, 20);
   hcFiles->SetSectionAllowClick(0, false);
   hcFiles->SetSectionFixed(1, 20);

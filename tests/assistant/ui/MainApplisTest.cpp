@@ -1,0 +1,162 @@
+// The application page: registering, the duplicate test, removing, the
+// search path, the colours of the list, and the page change.
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "AppObjects.h"
+#include "Colors.h"
+#include "Files.h"
+#include "Guide.h"
+#include "Log.h"
+#include "MainFixture.h"
+#include "PageControl.h"
+#include "QtText.h"
+#include "SpeedButton.h"
+#include "Timer.h"
+
+namespace {
+
+using MainApplisTest = MainTest;
+
+TEST_F(MainApplisTest, RegisteringAProjectLogsTheDiscoveryAndShowsItsDetails) {
+  const std::string project = Sample();
+  TfmMain& fm = Open();
+  fm.tStart->Tick();  // the guide
+  Register(project);
+  EXPECT_EQ(files.shown.back().title, "Select an Application");
+  EXPECT_EQ(files.shown.back().filter, "Applications (*.dpr)|*.dpr|All Files (*.*)|*.*");
+  EXPECT_EQ(fm.AppLines(), std::vector<std::string>{project});
+  EXPECT_EQ(fm.lbApps->ItemIndex(), 0);
+  EXPECT_EQ(As(fm.lbAppliCount->text()), "1 Files in List");
+  EXPECT_EQ(As(fm.edDPR->text()), project);
+  EXPECT_EQ(As(fm.edCreation->text()), "6/15/2006 2:30:45 PM");
+  EXPECT_EQ(As(fm.edUpdate->text()), "");  // never saved
+  EXPECT_TRUE(fmLog->isVisible());
+  EXPECT_EQ(fmLog->Lines(0), "Adding " + project);
+  EXPECT_TRUE(fm.isEnabled());
+  EXPECT_EQ(fmGuide->GuideState, 1);
+  EXPECT_EQ(As(fmGuide->lbText->text()),
+            "Click <Select Application> button or <upper tab> to work on " + project +
+                "\n\nUse <Add> and <Remove> buttons to manage the list.");
+  EXPECT_NE(Settings().find("[" + project + "]\r\nDataFileName=Greenhouse.bul\r\n"), std::string::npos);
+}
+
+TEST_F(MainApplisTest, TheSameProjectInOtherLetterCaseIsRefused) {
+  const std::string project = WriteProject("Orchard", {});
+  TfmMain& fm = Open();
+  Register(project);
+  const std::string other = dir.File("APPS/ORCHARD/ORCHARD.DPR");
+  Register(other);
+  EXPECT_EQ(dialogs.Last().text, other + "\r\nis already in list");
+  EXPECT_EQ(dialogs.Last().type, TMsgDlgType::mtError);
+  EXPECT_EQ(fm.AppLines().size(), 1u);
+}
+
+TEST_F(MainApplisTest, RemovingAsksFromTheBottomLineUpAndANoKeepsThatLine) {
+  const std::string a = WriteProject("Apple", {"Seed"});
+  const std::string b = WriteProject("Birch", {});
+  const std::string c = WriteProject("Cedar", {});
+  TfmMain& fm = Open();
+  for (const std::string& p : {a, b, c}) Register(p);
+  for (int i = 0; i < 3; ++i) fm.lbApps->SetSelected(i, true);
+  dialogs.Clear();
+  dialogs.Answer(mrYes).Answer(mrNo).Answer(mrYes);
+  fm.btRemove->click();
+  EXPECT_EQ(DialogTexts(), (std::vector<std::string>{"Remove " + c + " ?", "Remove " + b + " ?", "Remove " + a + " ?"}));
+  EXPECT_EQ(fm.AppLines(), std::vector<std::string>{b});
+  EXPECT_EQ(Settings().find("[" + a + "]"), std::string::npos);
+  EXPECT_EQ(Settings().find("[" + c + "]"), std::string::npos);
+  EXPECT_NE(Settings().find("[" + b + "]"), std::string::npos);
+  EXPECT_FALSE(FileExists(ProgramDir() + "Apple.bul"));
+  EXPECT_TRUE(FileExists(ProgramDir() + "Birch.bul"));
+  EXPECT_TRUE(FileExists(a));  // the project's own files stay
+  // Nothing selected: refused.
+  fm.lbApps->SetItemIndex(-1);
+  fm.btRemove->click();
+  EXPECT_EQ(dialogs.Last().text, "No Application Selected");
+}
+
+TEST_F(MainApplisTest, RemovingTheCurrentApplicationLeavesNoneAndTheSecondPageClosed) {
+  const std::string project = WriteProject("Orchard", {"Trees"});
+  TfmMain& fm = Open();
+  OpenProject(project);
+  ChoosePage(fm.tsApplis);
+  ASSERT_EQ(fm.PageControl1->ActivePage(), fm.tsApplis);
+  fm.lbApps->SetItemIndex(0);
+  fm.lbApps->SetSelected(0, true);
+  fm.btRemove->click();  // the confirmation's answer: Yes
+  EXPECT_EQ(CurrentAppli, nullptr);
+  dialogs.Clear();
+  ChoosePage(fm.tsUnits);  // an empty list: refused silently
+  EXPECT_EQ(fm.PageControl1->ActivePage(), fm.tsApplis);
+  EXPECT_TRUE(dialogs.Shown().empty());
+}
+
+TEST_F(MainApplisTest, ThePageChangeWithNoLineUnderTheCursorShowsTheError) {
+  TfmMain& fm = Open();
+  Register(WriteProject("Orchard", {}));
+  fm.lbApps->SetItemIndex(-1);
+  ChoosePage(fm.tsUnits);
+  EXPECT_EQ(dialogs.Last().text, "No Application Selected");
+  EXPECT_EQ(fm.PageControl1->ActivePage(), fm.tsApplis);
+  EXPECT_EQ(CurrentAppli, nullptr);
+  ClickRow(fm.lbApps, 0);
+  ChoosePage(fm.tsUnits);
+  EXPECT_EQ(fm.PageControl1->ActivePage(), fm.tsUnits);
+  EXPECT_EQ(fm.HelpFile, "sources.htm");
+  ASSERT_NE(CurrentAppli, nullptr);
+}
+
+TEST_F(MainApplisTest, AnEditedSearchPathIsStoredWhenAnotherLineIsChosenAndLostOnClose) {
+  const std::string a = WriteProject("Apple", {});
+  const std::string b = WriteProject("Birch", {});
+  TfmMain& fm = Open();
+  Register(a);
+  Register(b);
+  ClickRow(fm.lbApps, 0);
+  // Add Path on an empty search path: the project's folder, then the folder.
+  files.Answer(dir.File("lib"));
+  fm.btAddPath->click();
+  EXPECT_EQ(As(fm.edSearchPath->text()), ExtractFilePath(a) + ";" + dir.File("lib"));
+  QTest::keyClicks(fm.edSearchPath, ";../common");
+  ClickRow(fm.lbApps, 1);
+  EXPECT_NE(Settings().find("SearchPath=" + ExtractFilePath(a) + ";" + dir.File("lib") + ";../common\r\n"),
+            std::string::npos);
+  EXPECT_EQ(As(fm.edSearchPath->text()), "");
+  QTest::keyClicks(fm.edSearchPath, "/opt/lost");
+  Close();
+  EXPECT_EQ(Settings().find("/opt/lost"), std::string::npos);
+}
+
+TEST_F(MainApplisTest, AMissingProjectFileIsDrawnRedAndNamedNotFound) {
+  const std::string a = WriteProject("Apple", {});
+  const std::string b = WriteProject("Birch", {});
+  TfmMain& fm = Open();
+  Register(a);
+  Register(b);
+  ASSERT_TRUE(DeleteFile(b));
+  ClickRow(fm.lbApps, 0);
+  ClickRow(fm.lbApps, 1);
+  EXPECT_EQ(As(fm.edDPR->text()), "Application File Not Found");
+  EXPECT_EQ(FontColor(fm.edDPR), clRed);
+  fm.lbApps->SetItemIndex(-1);
+  const QImage rows = fm.lbApps->viewport()->grab().toImage();
+  const auto has = [&](int row, const QColor& color) {
+    for (int y = row * 13; y < row * 13 + 13; ++y)
+      for (int x = 0; x < 300; ++x)
+        if (rows.pixelColor(x, y) == color) return true;
+    return false;
+  };
+  EXPECT_TRUE(has(0, clNavy));
+  EXPECT_FALSE(has(0, clRed));
+  EXPECT_TRUE(has(1, clRed));
+  fm.lbApps->SetItemIndex(1);  // selected: white, whatever the file
+  const QImage selected = fm.lbApps->viewport()->grab().toImage();
+  bool red = false;
+  for (int x = 0; x < 300; ++x) red = red || selected.pixelColor(x, 19) == clRed;
+  EXPECT_FALSE(red);
+}
+
+}  // namespace

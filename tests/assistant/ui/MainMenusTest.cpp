@@ -1,0 +1,145 @@
+// The menus: the language of every open window, the last bug report, the
+// debug item's road to the report, the guide's toggle.
+#include <sys/stat.h>
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+
+#include "AppObjects.h"
+#include "Browser.h"
+#include "Editor.h"
+#include "Files.h"
+#include "Guide.h"
+#include "Log.h"
+#include "Lumbrick.h"
+#include "MainFixture.h"
+#include "ModalAnswer.h"
+#include "PageControl.h"
+#include "QtText.h"
+#include "SpeedButton.h"
+#include "Timer.h"
+#include "Translator.h"
+
+namespace {
+
+using MainMenusTest = MainTest;
+
+// The source-file page's three buttons side by side, at the width given.
+void ExpectButtons(const TfmMain& fm, int width) {
+  EXPECT_EQ(fm.btRefreshList->width(), width);
+  EXPECT_EQ(fm.btAddUnit->width(), width);
+  EXPECT_EQ(fm.btRemoveUnit->width(), width);
+  EXPECT_EQ(fm.btAddUnit->x(), fm.btRefreshList->x() + width);
+  EXPECT_EQ(fm.btRemoveUnit->x(), fm.btAddUnit->x() + width);
+}
+
+TEST_F(MainMenusTest, FrenchReachesEveryOpenWindowAndIsStoredAtOnce) {
+  TfmMain& fm = Open();
+  OpenProject(Sample());
+  fm.tStart->Tick();  // the guide
+  ClickRow(fm.clbFiles, 0, 7);
+  {
+    ModalAnswer options(ModalAnswer::Click("btValidate"));
+    fm.btUpdateCode->click();
+  }
+  ASSERT_FALSE(EditorAbsent);
+  ExpectButtons(fm, 100);
+  fm.miFrench->trigger();
+  EXPECT_EQ(Language, 2);
+  EXPECT_EQ(VIX->Language, 2);
+  EXPECT_NE(Settings().find("Language=2\r\n"), std::string::npos);
+  EXPECT_EQ(fm.Caption(), Trt(" Lumbrick Code Implementation and Maintenance"));
+  EXPECT_EQ(fm.Caption(), " Mise en place et entretien du code Lumbrick");
+  EXPECT_EQ(fmEditor->Caption(), Trt(" Source Files Scanner"));
+  EXPECT_EQ(fmLog->Caption(), " Journal des op\xe9rations");
+  EXPECT_EQ(fmGuide->Caption(), Trt("Guide   F11   (F1 for Help)"));
+  EXPECT_EQ(As(fmGuide->lbHeader->text()),
+            Trt("Source Files of Application : source files related to the application are listed here."));
+  EXPECT_EQ(fm.btRefreshList->Caption(), "Actualiser la liste");
+  ExpectButtons(fm, 125);
+  EXPECT_EQ(fm.PageControl1->tabText(1).toStdString(), CurrentAppli->FileName);
+  fm.miEnglish->trigger();
+  EXPECT_EQ(fm.Caption(), " Lumbrick Code Implementation and Maintenance");
+  EXPECT_EQ(fmEditor->Caption(), " Source Files Scanner");
+  ExpectButtons(fm, 100);
+  EXPECT_NE(Settings().find("Language=1\r\n"), std::string::npos);
+}
+
+TEST_F(MainMenusTest, WithoutACurrentApplicationTheSwitchStillStoresAndTranslates) {
+  TfmMain& fm = Open();
+  fm.miFrench->trigger();
+  EXPECT_NE(Settings().find("Language=2\r\n"), std::string::npos);
+  EXPECT_EQ(fm.btAdd->Caption(), "Ajouter un fichier");
+  EXPECT_EQ(fmLog->Caption(), " Journal des op\xe9rations");
+  ExpectButtons(fm, 125);
+  fm.miLanguageClick(fm.miLanguage);
+  EXPECT_TRUE(fm.miFrench->isChecked());
+  EXPECT_FALSE(fm.miEnglish->isChecked());
+}
+
+TEST_F(MainMenusTest, TheLastBugReportIsTheUnnumberedOneOpenedAsOneArgument) {
+  const std::string browser = dir.Write("web/browser.sh",
+                                        "#!/bin/sh\n"
+                                        "out=\"$(dirname \"$0\")/browser.out\"\n"
+                                        "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$out.tmp\"\n"
+                                        "mv \"$out.tmp\" \"$out\"\n");
+  chmod(browser.c_str(), 0755);
+  WriteSettings("[System]\r\nNavigator=" + browser + "\r\n");
+  TfmMain& fm = Open();
+  dir.Write("my prog/BugReport_0001.htm", "<html></html>");
+  fm.miViewLastBugReport->trigger();
+  EXPECT_EQ(dialogs.Last().text, "Sorry but no BugReport can be Found");
+  dir.Write("my prog/BugReport.htm", "<html></html>");
+  fm.miViewLastBugReport->trigger();
+  QDeadlineTimer deadline(10000);
+  while (!FileExists(dir.File("web/browser.out")) && !deadline.hasExpired())
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  // The program folder's name holds a blank: the path stays one argument.
+  EXPECT_EQ(dir.Read("web/browser.out"), ProgramDir() + "BugReport.htm\n");
+  BrowserPath = "/nowhere/browser";
+  fm.miViewLastBugReport->trigger();
+  EXPECT_EQ(dialogs.Last().kind, DialogRequest::Kind::ShowMessage);
+  EXPECT_EQ(dialogs.Last().text,
+            "No Web Browser Available. Consult " + ProgramDir() + "BugReport.htm Directly from Windows");
+}
+
+TEST_F(MainMenusTest, DebugTakesTheLibrarysReportRoad) {
+  WriteSettings("[System]\r\nDebug=Kindle\r\n");
+  TfmMain& fm = Open();
+  reportsExpected = 1;
+  fm.miDebug->trigger();
+  EXPECT_EQ(dialogs.Shown().front().text,
+            "' Lumbrick Code Implementation and Maintenance' is not a valid integer value.\n\r\n\r"
+            "View more informations ?");
+  ASSERT_EQ(Report().shown, 1);
+  EXPECT_EQ(Report().StackSection().front(), "- Procedure TfmMain.miDebugClick");
+  // The assistant's own block closes the technical text.
+  EXPECT_NE(Report().technicalText.find("=== Lumbrick Custom Informations ===\r" + ProgramDir() + "Corvane.ini\r"),
+            std::string::npos);
+}
+
+TEST_F(MainMenusTest, TheGuideTogglesAndRefreshesOnlyForTheMainWindow) {
+  TfmMain& fm = Open();
+  Register(WriteProject("Orchard", {}));
+  fmLog->close();
+  fm.activateWindow();
+  QTRY_VERIFY(QApplication::activeWindow() == &fm);
+  fm.miGuide->trigger();
+  ASSERT_TRUE(fmGuide->isVisible());
+  EXPECT_EQ(fmGuide->GuideState, 1);
+  EXPECT_EQ(fmGuide->HelpFile, "applis.htm");
+  fm.miGuide->trigger();
+  EXPECT_FALSE(fmGuide->isVisible());
+  fm.lbApps->SetItemIndex(-1);
+  fmLog->show();
+  fmLog->activateWindow();
+  QTRY_VERIFY(QApplication::activeWindow() == fmLog);
+  fm.miGuide->trigger();  // from the log: shown, its text left as it was
+  EXPECT_TRUE(fmGuide->isVisible());
+  EXPECT_EQ(fmGuide->GuideState, 1);
+}
+
+}  // namespace

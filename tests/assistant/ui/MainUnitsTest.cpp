@@ -1,0 +1,213 @@
+// The source-file page: how a row is drawn, the header's widths and sort,
+// ticking and ignoring, adding and removing units, Refresh List, and
+// "Secure Code" with the scanner window it opens.
+#include <QApplication>
+#include <QTest>
+
+#include "AppObjects.h"
+#include "Colors.h"
+#include "ComboBox.h"
+#include "Editor.h"
+#include "Files.h"
+#include "HeaderControl.h"
+#include "Log.h"
+#include "MainFixture.h"
+#include "ModalAnswer.h"
+#include "PageControl.h"
+#include "QtText.h"
+#include "Settings.h"
+#include "SourceRow.h"
+#include "SpeedButton.h"
+
+namespace {
+
+// Columns at the default widths; texts one pixel per character.
+TSourceRowLook Look(const std::vector<std::string>& Fields, bool Selected, const std::string& RelativeTo = "") {
+  return SourceRowLook(Fields, {5, 25, 445, 580, 715}, {20, 20, 420, 135, 135, 100},
+                       [](const std::string& Text) { return static_cast<int>(Text.size()); }, Selected, RelativeTo);
+}
+
+TEST(SourceRowTest, FieldsAreCentredUnderTheirSectionsAndTheFileNameLeftAligned) {
+  const TSourceRowLook look =
+      Look({"True", "/proj/Units/A.pas", "6/15/2006 2:30:45 PM", "1/1/2000 12:00:01 AM", "Ok"}, false);
+  EXPECT_FALSE(look.Ignored);
+  ASSERT_EQ(look.Runs.size(), 4u);
+  EXPECT_EQ(look.Runs[0].X, 25);
+  EXPECT_EQ(look.Runs[1].X, 445 + (135 - 20) / 2);
+  EXPECT_EQ(look.Runs[2].X, 580 + (135 - 20) / 2);
+  EXPECT_EQ(look.Runs[3].X, 715 + (100 - 2) / 2);
+  for (const TSourceRowRun& run : look.Runs) EXPECT_EQ(run.Color, clNavy);
+  EXPECT_EQ(Look({"True", "/proj/Units/A.pas"}, true, "/proj/").Runs[0].Text, "Units/A.pas");
+  EXPECT_EQ(Look({"True", "/other/B.pas"}, true, "/proj/").Runs[0].Text, "../other/B.pas");
+  EXPECT_EQ(Look({"True", "/proj/Units/A.pas"}, true, "/proj/").Runs[0].Color, clWhite);
+}
+
+TEST(SourceRowTest, AnIgnoredUnitIsMarkedAndPurpleAndAnErrorIsRedEvenSelected) {
+  const TSourceRowLook ignored = Look({"False", "/p/A.pas", "d", "d", "New"}, false);
+  EXPECT_TRUE(ignored.Ignored);
+  EXPECT_EQ(ignored.MarkX, 5);
+  EXPECT_EQ(ignored.Runs[0].Color, clPurple);
+  for (bool selected : {false, true})
+    for (const TSourceRowRun& run : Look({"True", "/p/A.pas", "d", "d", "eRRoR"}, selected).Runs)
+      EXPECT_EQ(run.Color, clRed);
+  EXPECT_EQ(Look({"True", "/p/A.pas", "d", "d", "Errors"}, false).Runs[0].Color, clNavy);
+}
+
+class MainUnitsTest : public MainTest {
+ protected:
+  // The sample project, current, on the source-file page.
+  TfmMain& OpenSample() {
+    TfmMain& fm = Open();
+    OpenProject(Sample());
+    return fm;
+  }
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const auto& unit : CurrentAppli->Units) names.push_back(ExtractFileName(unit->FileName));
+    return names;
+  }
+  void Tick(int Row) { ClickRow(window->clbFiles, Row, 7); }
+  std::string UnitList() const { return dir.Read("my prog/Greenhouse.bul"); }
+};
+
+TEST_F(MainUnitsTest, WideningTheFileColumnStoresItAndMovesTheOthers) {
+  TfmMain& fm = OpenSample();
+  const int left = fm.ColumnLeft(2);
+  fm.hcFiles->SetSectionWidth(2, 500);
+  fm.hcFilesSectionResize(fm.hcFiles, 2);
+  EXPECT_NE(Settings().find("HeaderWidth02=500\r\nHeaderWidth03=135\r\nHeaderWidth04=135\r\n"), std::string::npos);
+  EXPECT_EQ(fm.ColumnLeft(2), left + 80);
+  EXPECT_EQ(fm.ColumnLeft(4), 715 + 80);
+}
+
+TEST_F(MainUnitsTest, AHeaderClickSortsAndASecondOneReverses) {
+  TfmMain& fm = OpenSample();
+  const auto clickSection = [&](int section) {
+    QTest::mouseClick(fm.hcFiles->viewport(), Qt::LeftButton, {},
+                      QPoint(fm.hcFiles->SectionLeft(section) + 10, fm.hcFiles->height() / 2));
+  };
+  clickSection(2);
+  const std::vector<std::string> up{"Beds.pas", "Journal.pas", "Plants.pas", "Seasons.pas"};
+  EXPECT_EQ(Names(), up);
+  clickSection(2);
+  EXPECT_EQ(Names(), std::vector<std::string>(up.rbegin(), up.rend()));
+  EXPECT_NE(fm.UnitRows()[0].find("Seasons.pas"), std::string::npos);
+  clickSection(0);  // does not react
+  EXPECT_EQ(CurrentAppli->Units.SortColumn, -2);
+}
+
+TEST_F(MainUnitsTest, OnlyIncludedUnitsCanBeTickedAndIgnoringUnticks) {
+  TfmMain& fm = OpenSample();
+  Tick(1);
+  EXPECT_TRUE(CurrentAppli->Units.GetUnit(1)->Selected);
+  fm.clbFiles->SetItemIndex(1);
+  fm.btIgnore->click();  // a ticked unit ignored: unticked
+  const TUnit* ignored = CurrentAppli->Units.GetUnit(1);
+  EXPECT_FALSE(ignored->Included);
+  EXPECT_FALSE(ignored->Selected);
+  EXPECT_FALSE(fm.clbFiles->Checked(1));
+  EXPECT_EQ(fm.clbFiles->ItemIndex(), 1);
+  EXPECT_NE(UnitList().find(ignored->FileName + ";False;"), std::string::npos);
+  Tick(1);  // refused without a word
+  EXPECT_FALSE(fm.clbFiles->Checked(1));
+  EXPECT_FALSE(ignored->Selected);
+  fm.btSelectAll->click();
+  EXPECT_EQ(std::vector<bool>({fm.clbFiles->Checked(0), fm.clbFiles->Checked(1), fm.clbFiles->Checked(2)}),
+            std::vector<bool>({true, false, true}));
+  fm.btIgnore->click();  // included again, not ticked
+  EXPECT_TRUE(ignored->Included);
+  EXPECT_FALSE(ignored->Selected);
+  fm.btUnselectAll->click();
+  for (const auto& unit : CurrentAppli->Units) EXPECT_FALSE(unit->Selected);
+  EXPECT_TRUE(dialogs.Shown().empty());
+}
+
+TEST_F(MainUnitsTest, AddingAUnitAndCancellingRewritesTheListUnchanged) {
+  TfmMain& fm = OpenSample();
+  std::string units;
+  for (const auto& unit : CurrentAppli->Units) units += unit->GetIniString() + "\r\n";
+  ASSERT_TRUE(DeleteFile(ProgramDir() + "Greenhouse.bul"));
+  files.Answer(std::nullopt);
+  fm.btAddUnit->click();
+  EXPECT_EQ(files.shown.back().title, "Select a Source File");
+  EXPECT_EQ(files.shown.back().initialDir, dir.File("Greenhouse/"));
+  EXPECT_EQ(UnitList(), units);
+  const std::string extra = dir.Write("Greenhouse/Extra.pas", "unit Extra;\r\ninterface\r\nimplementation\r\nend.\r\n");
+  TempDir::SetFileDate(extra, 2006, 6, 15, 14, 30, 44);
+  files.Answer(extra);
+  fm.btAddUnit->click();
+  EXPECT_EQ(fm.UnitRows().back(), "True;" + extra + ";1/1/2000 12:00:01 AM;6/15/2006 2:30:44 PM;New");
+  EXPECT_EQ(UnitList(), units + extra + ";True;1/1/2000 12:00:01 AM;New\r\n");
+  files.Answer(extra);
+  fm.btAddUnit->click();
+  EXPECT_EQ(dialogs.Last().text, extra + " is Already in Source File List");
+  EXPECT_EQ(fm.clbFiles->Count(), 5);
+}
+
+TEST_F(MainUnitsTest, RemovingAUnitAsksFirstAndRefreshFindsItAgain) {
+  TfmMain& fm = OpenSample();
+  fm.clbFiles->SetItemIndex(0);
+  const std::string first = CurrentAppli->Units.GetUnit(0)->FileName;
+  dialogs.Answer(mrNo);
+  fm.btRemoveUnit->click();
+  EXPECT_EQ(dialogs.Last().text, first + "\r\nwill be Removed from Source File List.\r\n\r\nConfirm ?");
+  EXPECT_EQ(fm.clbFiles->Count(), 4);
+  fm.btRemoveUnit->click();  // Yes
+  EXPECT_EQ(fm.clbFiles->Count(), 3);
+  EXPECT_EQ(UnitList().find(first), std::string::npos);
+  fm.btRefreshList->click();
+  EXPECT_EQ(fm.clbFiles->Count(), 4);
+  EXPECT_EQ(CurrentAppli->Units.GetUnit(3)->FileName, first);
+  EXPECT_EQ(CurrentAppli->Units.GetUnit(3)->Status, "New");
+  EXPECT_NE(UnitList().find(first + ";True;"), std::string::npos);
+  EXPECT_EQ(fmLog->Lines(0), CurrentAppli->FileName + " : Refresh List");
+  EXPECT_TRUE(fmLog->isVisible());
+  EXPECT_TRUE(fm.PageControl1->isEnabled());
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(MainUnitsTest, SecureCodeWithNothingTickedOpensNoScanner) {
+  TfmMain& fm = OpenSample();
+  fm.btUpdateCode->click();
+  EXPECT_EQ(dialogs.Last().text, "No Source File Selected");
+  EXPECT_TRUE(EditorAbsent);
+  EXPECT_EQ(fmEditor, nullptr);
+}
+
+TEST_F(MainUnitsTest, WhileTheScannerIsShownThePagesLeaveItsUnitsAlone) {
+  TfmMain& fm = OpenSample();
+  Register(WriteProject("Orchard", {}));
+  ChoosePage(fm.tsUnits);
+  Tick(0);
+  {
+    ModalAnswer options(ModalAnswer::Click("btValidate"));
+    fm.btUpdateCode->click();
+    EXPECT_TRUE(options.Done());
+  }
+  ASSERT_NE(fmEditor, nullptr);
+  ASSERT_TRUE(fmEditor->isVisible());
+  dialogs.Clear();
+  fm.btIgnore->click();
+  Tick(1);
+  fm.cbPath->SetItemIndex(0);
+  emit fm.cbPath->activated(0);
+  EXPECT_EQ(DialogTexts(), std::vector<std::string>(3, "Close Source Files Scanner First"));
+  EXPECT_FALSE(fm.clbFiles->Checked(1));
+  EXPECT_TRUE(CurrentAppli->Units.GetUnit(0)->Included);
+  EXPECT_EQ(fm.cbPath->ItemIndex(), 1);
+  EXPECT_TRUE(GUIOptions.ShowRelativePath);
+  // Nor may the application page free or replace the current application.
+  const TAppli* current = CurrentAppli.get();
+  ChoosePage(fm.tsApplis);
+  ClickRow(fm.lbApps, 1);
+  fm.btSelectApplication->click();
+  fm.lbApps->SetItemIndex(0);
+  fm.lbApps->SetSelected(0, true);
+  fm.btRemove->click();
+  EXPECT_EQ(DialogTexts().back(), "Close Source Files Scanner First");
+  EXPECT_EQ(DialogTexts().size(), 5u);
+  EXPECT_EQ(CurrentAppli.get(), current);
+  EXPECT_EQ(fm.AppLines().size(), 2u);
+}
+
+}  // namespace
