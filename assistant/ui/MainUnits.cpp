@@ -2,6 +2,7 @@
 // columns under the header, ticked for the scanner, sorted, ignored, added,
 // removed, found again from the sources, and "Secure Code".
 #include <QPainter>
+#include <algorithm>
 
 #include "AppObjects.h"
 #include "BusyGuards.h"
@@ -19,6 +20,7 @@
 #include "Settings.h"
 #include "SourceRow.h"
 #include "StringHelpers.h"
+#include "SysUtils.h"
 #include "Translator.h"
 
 namespace {
@@ -80,10 +82,18 @@ void TfmMain::hcFilesSectionResize(THeaderControl*, int) try {
   ColumnLefts[0] = 5;
   ColumnLefts[1] = 25;
   for (int k = 2; k <= 4; ++k) ColumnLefts[k] = hcFiles->SectionWidth(k) + ColumnLefts[k - 1];
-  // The last section takes the rest of the header's width by itself.
-  IniFile->WriteInteger("GUI", "HeaderWidth02", hcFiles->SectionWidth(2));
-  IniFile->WriteInteger("GUI", "HeaderWidth03", hcFiles->SectionWidth(3));
-  IniFile->WriteInteger("GUI", "HeaderWidth04", hcFiles->SectionWidth(4));
+  // The last section takes the rest of the header's width by itself. Every
+  // write replaces the settings file whole: a width it already holds, as at
+  // each start, is not written again.
+  const std::vector<std::pair<std::string, std::string>> stored = IniFile->ReadSectionValues("GUI");
+  for (int k = 2; k <= 4; ++k) {
+    const std::string key = "HeaderWidth0" + IntToStr(k);
+    const std::string width = IntToStr(hcFiles->SectionWidth(k));
+    const auto same = [&](const std::pair<std::string, std::string>& entry) {
+      return SameText(entry.first, key) && entry.second == width;
+    };
+    if (std::none_of(stored.begin(), stored.end(), same)) IniFile->WriteString("GUI", key, width);
+  }
   clbFiles->viewport()->update();
 } catch (...) {
   VIX->Push("Procedure TfmMain.hcFilesSectionResize");
