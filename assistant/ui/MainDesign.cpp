@@ -86,6 +86,14 @@ QFrame* LoweredPanel(QWidget* parent, const char* name, int height) {
   return panel;
 }
 
+// Controls stacked from the top, edge to edge.
+QVBoxLayout* Column(QWidget* parent) {
+  auto* column = new QVBoxLayout(parent);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  return column;
+}
+
 QWidget* Page(TPageControl* pages, const char* name) {
   auto* page = new QWidget;
   page->setObjectName(name);
@@ -108,14 +116,10 @@ TfmMain::TfmMain(QWidget* Owner) : TForm(Owner) {
   // Everything the window shows stands on one client widget, which a long
   // operation disables: disabling the window itself would disable the log
   // and guide windows it owns, and their buttons with them.
-  auto* frame = new QVBoxLayout(this);
-  frame->setContentsMargins(0, 0, 0, 0);
   FClient = new QWidget(this);
   FClient->setObjectName("Client");
-  frame->addWidget(FClient);
-  auto* layout = new QVBoxLayout(FClient);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
+  Column(this)->addWidget(FClient);
+  QVBoxLayout* layout = Column(FClient);
   BuildMenus();
   layout->setMenuBar(MainMenu1);
   PageControl1 = new TPageControl(FClient);
@@ -194,9 +198,7 @@ void TfmMain::BuildMenus() {
 
 void TfmMain::BuildApplicationPage() {
   tsApplis = Page(PageControl1, "tsApplis");
-  auto* page = new QVBoxLayout(tsApplis);
-  page->setContentsMargins(0, 0, 0, 0);
-  page->setSpacing(0);
+  QVBoxLayout* page = Column(tsApplis);
   Panel2 = LoweredPanel(tsApplis, "Panel2", 113);
   page->addWidget(Panel2);
 
@@ -252,9 +254,7 @@ void TfmMain::BuildApplicationPage() {
 
 void TfmMain::BuildSourceFilePage() {
   tsUnits = Page(PageControl1, "tsUnits");
-  auto* page = new QVBoxLayout(tsUnits);
-  page->setContentsMargins(0, 0, 0, 0);
-  page->setSpacing(0);
+  QVBoxLayout* page = Column(tsUnits);
   Panel1 = LoweredPanel(tsUnits, "Panel1", 36);
   page->addWidget(Panel1);
   btSelectAll = Place(Button(Panel1, "btSelectAll", TGlyph::CheckAll), "btSelectAll", 2, 1, 16, 16);
@@ -340,9 +340,9 @@ void TfmMain::KeepWhatWasBuilt() {
   RunGuarded(this, [this] { TranslateFirst(); });
   FirstShow = false;
   PageControl1->setEnabled(false);
-  for (QMenu* menu : {miView, miOptions}) menu->setEnabled(false);
-  for (QAction* item : {miHelpHelp, miGuide, miHome, miTQuellumReferences, miQuellum, miLumbrick, miDebug})
-    item->setEnabled(false);
+  // Menus and shortcuts alike: only the about box needs nothing that failed.
+  for (QAction* item : findChildren<QAction*>())
+    if (item != miHelpAbout && item != miHelp->menuAction()) item->setEnabled(false);
 }
 
 bool TfmMain::event(QEvent* Event) {

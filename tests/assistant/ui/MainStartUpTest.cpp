@@ -166,7 +166,8 @@ TEST_F(MainStartUpTest, AFailedCreationIsReportedAndTheWindowCanStillBeClosed) {
   // services that are missing.
   EXPECT_EQ(fm.Caption(), " Lumbrick Code Implementation and Maintenance");
   EXPECT_FALSE(fm.PageControl1->isEnabled());
-  EXPECT_FALSE(fm.miView->isEnabled());
+  EXPECT_FALSE(fm.miView->menuAction()->isEnabled());
+  EXPECT_FALSE(fm.miViewLogFile->isEnabled());  // F12 too
   EXPECT_TRUE(fm.miHelpAbout->isEnabled());
   EXPECT_EQ(fmLog, nullptr);
   fm.close();
