@@ -120,14 +120,6 @@ TEST_F(MainStartUpTest, ALastApplicationWithoutItsSectionIsRegisteredAgain) {
   EXPECT_TRUE(FileExists(ProgramDir() + "Greenhouse.bul"));
 }
 
-TEST_F(MainStartUpTest, ALastApplicationThatCannotBeFoundLeavesNoneCurrent) {
-  WriteSettings("[GUI]\r\nLastApp=/nowhere/Gone.dpr\r\n");
-  TfmMain& fm = Open();
-  EXPECT_EQ(CurrentAppli, nullptr);
-  EXPECT_EQ(fm.lbApps->ItemIndex(), -1);
-  EXPECT_EQ(fm.lbApps->Count(), 0);
-}
-
 TEST_F(MainStartUpTest, OnlyTheExactWordKindleShowsTheDebugItem) {
   for (const auto& [value, shown] : std::vector<std::pair<std::string, bool>>{
            {"Kindle", true}, {"\" Kindle\"", false}, {"kindle", false}, {"Kindle2", false}}) {

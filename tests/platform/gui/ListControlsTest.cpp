@@ -1,5 +1,5 @@
-// The main window's list controls: the owner-drawn list's multiple selection
-// and check boxes, the header control and the page control.
+// The main window's list controls: the owner-drawn list's check boxes, the
+// header control and the page control.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -46,25 +46,6 @@ TEST(OwnerDrawListBoxTest, ABoxClickTogglesItsMarkAndCodeRunsNothing) {
   EXPECT_EQ(clicks, (std::vector<int>{1, 0}));
   list.SetCount(3);
   EXPECT_FALSE(list.Checked(2));
-}
-
-TEST(OwnerDrawListBoxTest, SeveralRowsCanBeSelected) {
-  TOwnerDrawListBox list(13);
-  list.resize(300, 160);
-  list.SetMultiSelect(true);
-  list.OnDrawItem = [](QPainter& canvas, int, const QRect& rect, TOwnerDrawState) { canvas.fillRect(rect, canvas.brush()); };
-  list.SetCount(4);
-  list.show();
-  ClickRow(list, 0, 20);
-  ClickRow(list, 2, 20, Qt::ControlModifier);
-  EXPECT_EQ(list.SelCount(), 2);
-  EXPECT_TRUE(list.Selected(0));
-  EXPECT_FALSE(list.Selected(1));
-  EXPECT_EQ(list.ItemIndex(), 2);
-  list.SetSelected(3, true);
-  EXPECT_EQ(list.SelCount(), 3);
-  list.SetItemIndex(-1);
-  EXPECT_EQ(list.SelCount(), 0);
 }
 
 void Mouse(QWidget* target, QEvent::Type type, int x, Qt::MouseButtons held) {
