@@ -197,6 +197,10 @@ class TfmMain final : public TForm {
  protected:
   bool event(QEvent* Event) override;
   void showEvent(QShowEvent* Event) override;
+  // The program ends with the main window: a scanner window still shown is
+  // closed first, by its own rules (it may ask about unsaved files, or
+  // refuse), and the program stays while it stays.
+  void FormCloseQuery(bool& CanClose) override;
   // Hints reach the application as status tips: AppHint shows them.
   bool eventFilter(QObject* Watched, QEvent* Event) override;
 

@@ -149,6 +149,13 @@ void TfmMain::WriteLastApp() try {
   throw;
 }
 
+void TfmMain::FormCloseQuery(bool& CanClose) try {
+  if (!EditorAbsent && fmEditor != nullptr && fmEditor->isVisible()) CanClose = fmEditor->close();
+} catch (...) {
+  VIX->Push("Procedure TfmMain.FormCloseQuery");
+  throw;
+}
+
 void TfmMain::FormDestroy(QObject*) {
   // The save dates a scanner window set in memory reach their files before
   // the window and the model it works on go.

@@ -208,6 +208,9 @@ TEST_F(MainUnitsTest, WhileTheScannerIsShownThePagesLeaveItsUnitsAlone) {
   EXPECT_EQ(DialogTexts().size(), 5u);
   EXPECT_EQ(CurrentAppli.get(), current);
   EXPECT_EQ(fm.AppLines().size(), 2u);
+  // Closing the program closes the scanner window first, by its own rules.
+  EXPECT_TRUE(fm.close());
+  EXPECT_FALSE(fmEditor != nullptr && fmEditor->isVisible());
 }
 
 }  // namespace
