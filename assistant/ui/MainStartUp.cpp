@@ -22,7 +22,6 @@
 #include "Lumbrick.h"
 #include "Main.h"
 #include "PageControl.h"
-#include "QtText.h"
 #include "Settings.h"
 #include "StatusText.h"
 #include "SysUtils.h"
