@@ -112,6 +112,7 @@ TfmEditor::TfmEditor(QWidget* Owner) : TForm(Owner), imUnits(UnitPictures()), im
   cbConfirmSaves->setChecked(true);
   sgSources = Place(new TObjectGrid<TUnit>(16, 400, pUnits), "sgSources", 0, 27, 188, 99);
   sgSources->setFrameStyle(QFrame::Box | QFrame::Plain);
+  sgSources->SetRowCount(1);  // the design's row, current until the grid is filled
   SetBackgroundColor(sgSources, pUnits->palette().color(QPalette::Window));
   btUpProc = Button(pUnits, "btUpProc", 1, 131, 20, 22, ArrowGlyph(true));
   btUpCode = Button(pUnits, "btUpCode", 21, 131, 20, 22, ArrowGlyph(true));
@@ -120,6 +121,7 @@ TfmEditor::TfmEditor(QWidget* Owner) : TForm(Owner), imUnits(UnitPictures()), im
   SetFontColor(btHelp, clGray);
   sgProcs = new TObjectGrid<TRoutineInfo>(16, 400, pProcs);
   sgProcs->setObjectName("sgProcs");
+  sgProcs->SetRowCount(1);
   SetBackgroundColor(sgProcs, palette().color(QPalette::Button));
   left->addWidget(sgProcs, 1);
   pLeftFoot = new QWidget(pProcs);

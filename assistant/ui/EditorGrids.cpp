@@ -129,12 +129,19 @@ void TfmEditor::DoSourcesSelectCell(int Row) try {
           mCode->AddLine("\r\n" + Trt("Source File has Errors :"), clRed);
           mCode->AddLine(s.GetErrorMessage(), clRed);
         } else {
+          const int current = sgProcs->Row();
           const int routines = static_cast<int>(s.Routines.size());
           sgProcs->SetRowCount(std::max(routines, 1));
           for (int i = 0; i < routines; ++i) sgProcs->SetObjects(i, s.Routines[static_cast<std::size_t>(i)]);
-          // Moving the current row shows routine 0; on row 0 already the
-          // summary stays.
-          sgProcs->SetRow(0);
+          // The current row := 0. From another row the move shows routine 0
+          // (a shorter list may have brought the row to 0 already); on row 0
+          // the summary stays.
+          if (current != 0) {
+            if (sgProcs->Row() == 0)
+              DoProcsSelectCell(0);
+            else
+              sgProcs->SetRow(0);
+          }
         }
         DisableRoutineButtons();
       },

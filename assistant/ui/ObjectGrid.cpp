@@ -66,6 +66,9 @@ TObjectGridBase::TObjectGridBase(int RowHeight, int ColWidth, QWidget* parent)
   horizontalHeader()->hide();
   horizontalHeader()->setMinimumSectionSize(1);
   horizontalHeader()->setDefaultSectionSize(ColWidth);
+  setColumnWidth(0, ColWidth);
+  // Scrolling by whole columns would leave the one wide column unscrollable.
+  setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
   verticalHeader()->hide();
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setMinimumSectionSize(1);
@@ -167,8 +170,14 @@ void TObjectGridBase::keyReleaseEvent(QKeyEvent* e) {
 void TObjectGridBase::mousePressEvent(QMouseEvent* e) {
   setFocus(Qt::MouseFocusReason);
   const int row = rowAt(static_cast<int>(e->position().y()));
-  if (row >= 0) UserSelects(row);
   e->accept();
+  if (row < 0) return;
+  if (row != row_) {
+    UserSelects(row);
+  } else if (OnSelectCell) {
+    bool canSelect = true;
+    RunGuarded(SenderOf(this), [&] { OnSelectCell(this, 0, row, canSelect); });
+  }
 }
 
 void TObjectGridBase::mouseDoubleClickEvent(QMouseEvent* e) { e->accept(); }

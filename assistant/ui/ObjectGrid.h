@@ -7,8 +7,9 @@
 // gains rows). Moving it, by the mouse, the keyboard or SetRow, first asks
 // OnSelectCell; the row moves when CanSelect stays True, also when the
 // handler ended by an exception, so that the highlighted row is always the
-// one the user picked. Key events reach OnKeyDown and OnKeyUp first; a
-// handler that sets Key to 0 swallows the key.
+// one the user picked. A click on the current row asks OnSelectCell again,
+// so that the row a list starts on can be picked too. Key events reach
+// OnKeyDown and OnKeyUp first; a handler that sets Key to 0 swallows the key.
 #pragma once
 
 #include <QTableView>
