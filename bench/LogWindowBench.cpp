@@ -8,61 +8,16 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
-#include <QMainWindow>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "GuiApplication.h"
-#include "GuiStatusBar.h"
 #include "Log.h"
-#include "Lumbrick.h"
-#include "StatusText.h"
+#include "WindowHost.h"
 
 namespace {
 
-// The application, the library and a shown main window with its status bar,
-// made once for the whole run and left to the process's end: Qt's objects may
-// not be destroyed by static destructors, after Qt's own globals are gone.
-class WindowHost {
- public:
-  WindowHost() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    qtDefault_ = qInstallMessageHandler(Quiet);
-    app_ = std::make_unique<TGuiApplication>(argc_, argv_);
-    VIX = new TLumbrick(app_.get());
-    main_ = std::make_unique<QMainWindow>();
-    auto* statusBar = new TGuiStatusBar;
-    main_->setStatusBar(statusBar);
-    main_->resize(800, 600);
-    main_->show();
-    MainStatusBar = statusBar;
-  }
- private:
-  // The offscreen platform notes every window call it ignores.
-  static void Quiet(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type == QtWarningMsg && text.startsWith(QLatin1String("This plugin does not support"))) return;
-    qtDefault_(type, context, text);
-  }
-  static inline QtMessageHandler qtDefault_ = nullptr;
-  int argc_ = 1;
-  char name_[8] = "bench";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<TGuiApplication> app_;
-  std::unique_ptr<QMainWindow> main_;
-};
-
-WindowHost& Host() {
-  static WindowHost* host = new WindowHost;
-  return *host;
-}
-
-void Settle() {
-  for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-}
-
 void BM_LogAddLine(benchmark::State& state) {
-  Host();
+  WindowHost();
   TfmLog log;
   log.show();
   const int lines = static_cast<int>(state.range(0));
@@ -78,7 +33,7 @@ void BM_LogAddLine(benchmark::State& state) {
 BENCHMARK(BM_LogAddLine)->Arg(1000)->Arg(100000)->Iterations(2000)->Unit(benchmark::kMicrosecond);
 
 void BM_LogDisplayInfo(benchmark::State& state) {
-  Host();
+  WindowHost();
   TfmLog log;
   const bool visible = state.range(0) != 0;
   if (visible) log.show();
@@ -94,7 +49,7 @@ BENCHMARK(BM_LogDisplayInfo)->Arg(0)->Arg(1)->Iterations(10000)->Unit(benchmark:
 // The floor of the visible case: one pass of the event loop with nothing to
 // do, as DisplayInfo makes at every call.
 void BM_EmptyEventLoopPass(benchmark::State& state) {
-  Host();
+  WindowHost();
   Settle();
   for (auto _ : state) QCoreApplication::processEvents();
 }
