@@ -18,6 +18,7 @@
 #pragma once
 
 #include <QColor>
+#include <functional>
 #include <string>
 #include <unordered_set>
 
@@ -202,6 +203,9 @@ class TfmEditor final : public TForm {
  private:
   // U's path relative to the folder of the current application's project.
   std::string RelativePath(const TUnit& U) const;
+  // Scan File and Scan All: the work between the log's start (Title after
+  // the project file) and its end, the window busy and disabled meanwhile.
+  void RunScanOperation(const std::string& Title, const std::function<void()>& Work);
   // Reads the unit's file; when it cannot be read, the scanner is emptied:
   // the text it still holds (read, and perhaps changed, by a former window)
   // is no longer the file's.
@@ -215,6 +219,11 @@ class TfmEditor final : public TForm {
   void ShowSourceInMemo(const std::string& Source, int Origin);
   // Colours Length characters of the memo from source position P.
   void ColorSourceRange(int P, int Length, const QColor& Color);
+  // A routine button: nothing while the button is grey or no routine is
+  // selected; else Edit on the shown unit's scanner, the routine's index and
+  // the routine, then the routine shown again unless Edit returned False.
+  using TButtonEdit = std::function<bool(TSourceScanner& S, int I, const TRoutineInfo& R)>;
+  void RoutineButton(const TSpeedButton* Button, const TButtonEdit& Edit);
   // Whether a routine button's edit changed the text; when it did not, why
   // (the scanner's refusal, or an asm body) is kept for ShowChangedRoutine.
   bool Edited(int Delta, const TRoutineInfo& R);

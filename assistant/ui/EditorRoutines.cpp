@@ -112,66 +112,64 @@ void TfmEditor::ShowChangedRoutine(int Row) try {
   throw;
 }
 
-void TfmEditor::btAddCodeClick(QObject*) try {
-  if (!IsAvailable(btAddCode)) return;
+void TfmEditor::RoutineButton(const TSpeedButton* Button, const TButtonEdit& Edit) try {
+  if (!IsAvailable(Button)) return;
   const int i = sgProcs->Row();
   const TRoutineInfo* r = GetRI(i);
   if (CurrentUnit == nullptr || r == nullptr) return;
-  TSourceScanner& s = *CurrentUnit->Scanner;
   FRefusal.clear();
-  if (r->CodeState == 1) {
-    Edited(s.AddCode(i, 1), *r);
-  } else if (r->CodeState == 4) {
-    // The block goes in only once the marker is out.
-    if (Edited(s.RemoveIgnoreCode(i), *r)) Edited(s.AddCode(i, 2), *r);
-  }
+  if (!Edit(*CurrentUnit->Scanner, i, *r)) return;
   ShowChangedRoutine(i);
+} catch (...) {
+  VIX->Push("Procedure TfmEditor.RoutineButton");
+  throw;
+}
+
+void TfmEditor::btAddCodeClick(QObject*) try {
+  RoutineButton(btAddCode, [this](TSourceScanner& S, int I, const TRoutineInfo& R) {
+    if (R.CodeState == 1) {
+      Edited(S.AddCode(I, 1), R);
+    } else if (R.CodeState == 4) {
+      // The block goes in only once the marker is out.
+      if (Edited(S.RemoveIgnoreCode(I), R)) Edited(S.AddCode(I, 2), R);
+    }
+    return true;
+  });
 } catch (...) {
   VIX->Push("Procedure TfmEditor.btAddCodeClick");
   throw;
 }
 
 void TfmEditor::btUpdateCodeClick(QObject*) try {
-  if (!IsAvailable(btUpdateCode)) return;
-  const int i = sgProcs->Row();
-  const TRoutineInfo* r = GetRI(i);
-  if (CurrentUnit == nullptr || r == nullptr) return;
-  FRefusal.clear();
-  if (r->CodeState == 3) Edited(CurrentUnit->Scanner->UpdateCode(i), *r);
-  ShowChangedRoutine(i);
+  RoutineButton(btUpdateCode, [this](TSourceScanner& S, int I, const TRoutineInfo& R) {
+    if (R.CodeState == 3) Edited(S.UpdateCode(I), R);
+    return true;
+  });
 } catch (...) {
   VIX->Push("Procedure TfmEditor.btUpdateCodeClick");
   throw;
 }
 
 void TfmEditor::btRemoveCodeClick(QObject*) try {
-  if (!IsAvailable(btRemoveCode)) return;
-  const int i = sgProcs->Row();
-  const TRoutineInfo* r = GetRI(i);
-  if (CurrentUnit == nullptr || r == nullptr) return;
-  TSourceScanner& s = *CurrentUnit->Scanner;
-  FRefusal.clear();
-  if (r->CodeState == 2 || r->CodeState == 3)
-    Edited(s.RemoveCode(i), *r);
-  else if (r->CodeState == 4)
-    Edited(s.RemoveIgnoreCode(i), *r);
-  ShowChangedRoutine(i);
+  RoutineButton(btRemoveCode, [this](TSourceScanner& S, int I, const TRoutineInfo& R) {
+    if (R.CodeState == 2 || R.CodeState == 3)
+      Edited(S.RemoveCode(I), R);
+    else if (R.CodeState == 4)
+      Edited(S.RemoveIgnoreCode(I), R);
+    return true;
+  });
 } catch (...) {
   VIX->Push("Procedure TfmEditor.btRemoveCodeClick");
   throw;
 }
 
 void TfmEditor::btIgnoreCodeClick(QObject*) try {
-  if (!IsAvailable(btIgnoreCode)) return;
-  const int i = sgProcs->Row();
-  const TRoutineInfo* r = GetRI(i);
-  if (CurrentUnit == nullptr || r == nullptr) return;
-  if (r->CodeState < 1 || r->CodeState > 3) return;
-  TSourceScanner& s = *CurrentUnit->Scanner;
-  FRefusal.clear();
-  // The marker goes in only once the block is out.
-  if (r->CodeState == 1 || Edited(s.RemoveCode(i), *r)) Edited(s.AddIgnoreCode(i), *r);
-  ShowChangedRoutine(i);
+  RoutineButton(btIgnoreCode, [this](TSourceScanner& S, int I, const TRoutineInfo& R) {
+    if (R.CodeState < 1 || R.CodeState > 3) return false;
+    // The marker goes in only once the block is out.
+    if (R.CodeState == 1 || Edited(S.RemoveCode(I), R)) Edited(S.AddIgnoreCode(I), R);
+    return true;
+  });
 } catch (...) {
   VIX->Push("Procedure TfmEditor.btIgnoreCodeClick");
   throw;

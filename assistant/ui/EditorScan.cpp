@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCursor>
 #include <QMenu>
+#include <functional>
 #include <memory>
 
 #include "AppObjects.h"
@@ -109,51 +110,55 @@ void TfmEditor::ScanUnit(TUnit* U) try {
   throw;
 }
 
-void TfmEditor::miScanFileClick(QObject*) try {
+// Holds Busy and keeps the window disabled and the hourglass for the whole
+// operation; the log is closed first, then those are released, also after a
+// cancel or a failure.
+void TfmEditor::RunScanOperation(const std::string& Title, const std::function<void()>& Work) try {
   CheckAppli();
   const TDisabledWindow disabled(this);
   const TBusyMark busy(Busy);
   const THourGlass hourglass;
   TryFinally(
       [&] {
-        fmLog->StartLog(CurrentAppli->FileName + " : " + Trt("Scan Source File"));
+        fmLog->StartLog(CurrentAppli->FileName + " : " + Title);
         fmLog->ShowCancel();
-        ScanUnit(CurrentUnit);
-        sgSources->Invalidate();
-        sgProcs->Invalidate();
-        fmLog->Success = true;
-        if (sgSources->Row() >= 0) DoSourcesSelectCell(sgSources->Row());
+        Work();
       },
       [] { fmLog->TerminateLog(); });
+} catch (...) {
+  VIX->Push("Procedure TfmEditor.RunScanOperation");
+  throw;
+}
+
+void TfmEditor::miScanFileClick(QObject*) try {
+  RunScanOperation(Trt("Scan Source File"), [this] {
+    ScanUnit(CurrentUnit);
+    sgSources->Invalidate();
+    sgProcs->Invalidate();
+    fmLog->Success = true;
+    if (sgSources->Row() >= 0) DoSourcesSelectCell(sgSources->Row());
+  });
 } catch (...) {
   VIX->Push("Procedure TfmEditor.miScanFileClick");
   throw;
 }
 
 void TfmEditor::miScanAllClick(QObject*) try {
-  CheckAppli();
-  const TDisabledWindow disabled(this);
-  const TBusyMark busy(Busy);
-  const THourGlass hourglass;
-  TryFinally(
-      [&] {
-        fmLog->StartLog(CurrentAppli->FileName + " : " + Trt("Scan All Source Files"));
-        fmLog->ShowCancel();
-        int n = 0;
-        for (const auto& unit : CurrentAppli->Units) {
-          if (!unit->Selected) continue;
-          ScanUnit(unit.get());
-          ++n;
-          if (fmLog->Cancelled()) Abort();
-        }
-        // The memo and the routine rows of the shown unit stay as they are.
-        sgSources->Invalidate();
-        sgProcs->Invalidate();
-        fmLog->AddBlank();
-        fmLog->AddMsg(IntToStr(n) + Trt(" Source Files Scanned"));
-        fmLog->Success = true;
-      },
-      [] { fmLog->TerminateLog(); });
+  RunScanOperation(Trt("Scan All Source Files"), [this] {
+    int n = 0;
+    for (const auto& unit : CurrentAppli->Units) {
+      if (!unit->Selected) continue;
+      ScanUnit(unit.get());
+      ++n;
+      if (fmLog->Cancelled()) Abort();
+    }
+    // The memo and the routine rows of the shown unit stay as they are.
+    sgSources->Invalidate();
+    sgProcs->Invalidate();
+    fmLog->AddBlank();
+    fmLog->AddMsg(IntToStr(n) + Trt(" Source Files Scanned"));
+    fmLog->Success = true;
+  });
 } catch (...) {
   VIX->Push("Procedure TfmEditor.miScanAllClick");
   throw;

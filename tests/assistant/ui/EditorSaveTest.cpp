@@ -3,8 +3,6 @@
 // program Free Pascal compiles and runs, and the close question.
 #include <QCheckBox>
 #include <QMenu>
-#include <array>
-#include <cstdio>
 #include <filesystem>
 
 #include "AppObjects.h"
@@ -14,6 +12,7 @@
 #include "Files.h"
 #include "ScanActions.h"
 #include "Settings.h"
+#include "Shell.h"
 #include "SpeedButton.h"
 #include "SysUtils.h"
 
@@ -188,16 +187,6 @@ TEST_F(EditorSaveTest, OneModifiedFileIsNamedInTheSingular) {
   dialogs.Answer(mrNo);
   editor->close();
   EXPECT_EQ(Questions(), std::vector<std::string>{"One File is Modified and not Saved. Quit Anyway ?"});
-}
-
-// Runs a shell command; its output and whether it ended well.
-bool RunShell(const std::string& Command, std::string& Output) {
-  Output.clear();
-  FILE* pipe = popen((Command + " 2>&1").c_str(), "r");
-  if (pipe == nullptr) return false;
-  std::array<char, 4096> buffer;
-  for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) Output.append(buffer.data(), n);
-  return pclose(pipe) == 0;
 }
 
 TEST_F(EditorSaveTest, TheSavedSourceIsTheGoldenOneAndFreePascalCompilesAndRunsIt) {
