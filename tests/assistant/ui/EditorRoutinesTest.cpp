@@ -1,17 +1,26 @@
 // The scanner window's routine buttons through every row of their table,
-// refusals, the memo's font size and the debug menu.
+// refusals, the memo's font size and the debug menu; its popups, texts,
+// guide and legend.
 #include <QAction>
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QLabel>
+#include <QMenu>
 #include <QTextCursor>
+#include <QTimer>
 
 #include "AppObjects.h"
 #include "Colors.h"
 #include "CommonGlobals.h"
 #include "EditorFixture.h"
 #include "Fonts.h"
+#include "Guide.h"
+#include "ImageList.h"
+#include "InfosColors.h"
 #include "RichEdit.h"
 #include "Settings.h"
 #include "SpeedButton.h"
+#include "Translator.h"
 
 namespace {
 
@@ -158,6 +167,68 @@ TEST_F(EditorRoutinesTest, TheDebugMenuShowsTheCaretPositionAndTheKeywords) {
   EXPECT_EQ(editor->mCode->ColorAt(literal - 1), clBlack);
   editor->miDebugKeywordMemo->trigger();
   EXPECT_EQ(editor->mCode->Lines(0), Scanner().DebugGetKeyWordsText().substr(0, editor->mCode->Lines(0).size()));
+}
+
+}  // namespace
+
+namespace {
+
+class EditorWindowTest : public EditorTest {};
+
+TEST_F(EditorWindowTest, ThePopupsNameTheUnitOfTheCurrentRowWithTheSavePicture) {
+  OpenProject({{"Unit1.pas", units::Unit1}});
+  editor = new TfmEditor(&mainWindow);
+  editor->sgSources->SetRowCount(0);  // no row
+  editor->pmScan->aboutToShow();
+  editor->pmSave->aboutToShow();
+  EXPECT_EQ(editor->miScanFile->text().toStdString(), "Scan File");
+  EXPECT_EQ(editor->miSaveFile->text().toStdString(), "Save File");
+  editor->ShowUnits();
+  editor->ExecuteShow(false);
+  const auto picture = [this] { return editor->miSaveFile->icon().pixmap(16, 16).toImage(); };
+  editor->pmScan->aboutToShow();
+  editor->pmSave->aboutToShow();
+  EXPECT_EQ(editor->miScanFile->text().toStdString(), "Scan Unit1.pas");
+  EXPECT_EQ(editor->miSaveFile->text().toStdString(), "Save Unit1.pas");
+  EXPECT_EQ(picture(), editor->imUnits.Picture(4).toImage());  // nothing to save
+  UnitAt(0).Scanner->FileState = 1;
+  editor->pmSave->aboutToShow();
+  EXPECT_EQ(picture(), editor->imUnits.Picture(3).toImage());
+}
+
+TEST_F(EditorWindowTest, TheConfirmBoxFitsItsCaptionInEachLanguageLeftOfTheSaveButton) {
+  editor = new TfmEditor(&mainWindow);
+  EXPECT_EQ(editor->cbConfirmSaves->geometry(), QRect(95, 6, 65, 17));
+  EXPECT_EQ(editor->Caption(), " Source Files Scanner");
+  SetLanguage(2);
+  editor->TranslateFirst();
+  EXPECT_EQ(editor->cbConfirmSaves->geometry(), QRect(80, 6, 80, 17));
+  EXPECT_EQ(editor->Caption(), Trt(" Source Files Scanner"));
+  EXPECT_EQ(editor->cbConfirmSaves->text().toStdString(), Trt("Confirm"));
+}
+
+TEST_F(EditorWindowTest, TheGuideTellsWhatToDoHereOnceAndTheLegendOpensModally) {
+  TfmGuide guide;
+  fmGuide = &guide;
+  guide.show();
+  OpenProject({{"Unit1.pas", units::Unit1}});
+  OpenEditor();
+  EXPECT_EQ(guide.GuideState, 1001);
+  EXPECT_EQ(guide.HelpFile, "scanner.htm");
+  EXPECT_EQ(guide.lbHeader->text().toStdString(), "Source Files Scanner : Lumbrick code is maintained here.");
+  guide.lbHeader->clear();
+  editor->UpdateGuideInfos();  // the same state: not rebuilt
+  EXPECT_EQ(guide.lbHeader->text().toStdString(), "");
+  fmGuide = nullptr;
+
+  bool shown = false;
+  QTimer::singleShot(0, editor, [&] {
+    shown = fmInfosColors != nullptr && fmInfosColors->isVisible() && fmInfosColors->parentWidget() == editor;
+    fmInfosColors->close();
+  });
+  editor->miHelpColors->trigger();
+  EXPECT_TRUE(shown);
+  EXPECT_EQ(fmInfosColors, nullptr);
 }
 
 }  // namespace
