@@ -1,22 +1,17 @@
 // The scanner window's routine buttons through every row of their table,
-// refusals, the memo's font size and the debug menu; its popups, texts,
-// guide and legend.
+// refusals, the memo's font size and the debug menu; its popups and texts.
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QLabel>
 #include <QMenu>
 #include <QTextCursor>
-#include <QTimer>
 
 #include "AppObjects.h"
 #include "Colors.h"
 #include "CommonGlobals.h"
 #include "EditorFixture.h"
 #include "Fonts.h"
-#include "Guide.h"
 #include "ImageList.h"
-#include "InfosColors.h"
 #include "RichEdit.h"
 #include "Settings.h"
 #include "SpeedButton.h"
@@ -140,7 +135,7 @@ TEST_F(EditorRoutinesTest, OnlyAPositiveFontSizeIsTakenAndStored) {
   EXPECT_EQ(editor->mCode->font().pixelSize(), PointsToPixels(12));
 }
 
-TEST_F(EditorRoutinesTest, TheDebugMenuShowsTheCaretPositionAndTheKeywords) {
+TEST_F(EditorRoutinesTest, TheDebugMenuShowsTheCaretPositionAndTheStatusInColour) {
   EXPECT_FALSE(editor->btDebug->isVisible());
   ASSERT_TRUE(editor->close());
   DebugMode = true;
@@ -165,8 +160,6 @@ TEST_F(EditorRoutinesTest, TheDebugMenuShowsTheCaretPositionAndTheKeywords) {
   const int literal = static_cast<int>(Scanner().Text.find("'alpha failed'"));
   EXPECT_EQ(editor->mCode->ColorAt(literal), clRed);
   EXPECT_EQ(editor->mCode->ColorAt(literal - 1), clBlack);
-  editor->miDebugKeywordMemo->trigger();
-  EXPECT_EQ(editor->mCode->Lines(0), Scanner().DebugGetKeyWordsText().substr(0, editor->mCode->Lines(0).size()));
 }
 
 }  // namespace
@@ -205,30 +198,6 @@ TEST_F(EditorWindowTest, TheConfirmBoxFitsItsCaptionInEachLanguageLeftOfTheSaveB
   EXPECT_EQ(editor->cbConfirmSaves->geometry(), QRect(80, 6, 80, 17));
   EXPECT_EQ(editor->Caption(), Trt(" Source Files Scanner"));
   EXPECT_EQ(editor->cbConfirmSaves->text().toStdString(), Trt("Confirm"));
-}
-
-TEST_F(EditorWindowTest, TheGuideTellsWhatToDoHereOnceAndTheLegendOpensModally) {
-  TfmGuide guide;
-  fmGuide = &guide;
-  guide.show();
-  OpenProject({{"Unit1.pas", units::Unit1}});
-  OpenEditor();
-  EXPECT_EQ(guide.GuideState, 1001);
-  EXPECT_EQ(guide.HelpFile, "scanner.htm");
-  EXPECT_EQ(guide.lbHeader->text().toStdString(), "Source Files Scanner : Lumbrick code is maintained here.");
-  guide.lbHeader->clear();
-  editor->UpdateGuideInfos();  // the same state: not rebuilt
-  EXPECT_EQ(guide.lbHeader->text().toStdString(), "");
-  fmGuide = nullptr;
-
-  bool shown = false;
-  QTimer::singleShot(0, editor, [&] {
-    shown = fmInfosColors != nullptr && fmInfosColors->isVisible() && fmInfosColors->parentWidget() == editor;
-    fmInfosColors->close();
-  });
-  editor->miHelpColors->trigger();
-  EXPECT_TRUE(shown);
-  EXPECT_EQ(fmInfosColors, nullptr);
 }
 
 }  // namespace

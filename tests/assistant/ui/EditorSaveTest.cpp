@@ -149,16 +149,19 @@ TEST_F(EditorSaveTest, TheSaveDatesReachTheUnitListAndTheSettingsWhenTheWindowCl
   EXPECT_EQ(IniFile->ReadString(ProjectFile(), "LastUpdate", ""), DateTimeToStr(Now()));
 }
 
-TEST_F(EditorSaveTest, ClosingWithTwoModifiedFilesAsksAndNoKeepsEverything) {
+TEST_F(EditorSaveTest, ClosingWithModifiedFilesAsksAndNoKeepsEverything) {
   OpenProject({{"Unit1.pas", units::Unit1}, {"Unit2.pas", units::Unit2}});
   OpenEditor();
   ModifyUnit1();
+  dialogs.Answer(mrNo);
+  EXPECT_FALSE(editor->close());
   ClickRow(editor->sgSources, 1);
   ClickRow(editor->sgProcs, 0);
   editor->btAddCode->click();
   dialogs.Answer(mrNo);
   EXPECT_FALSE(editor->close());
-  EXPECT_EQ(Questions(), std::vector<std::string>{"2 Files are Modified and not Saved. Quit Anyway ?"});
+  EXPECT_EQ(Questions(), (std::vector<std::string>{"One File is Modified and not Saved. Quit Anyway ?",
+                                                   "2 Files are Modified and not Saved. Quit Anyway ?"}));
   EXPECT_TRUE(editor->isVisible());
   EXPECT_FALSE(EditorAbsent);
   EXPECT_EQ(UnitAt(0).Scanner->FileState, 1);
@@ -178,15 +181,6 @@ TEST_F(EditorSaveTest, ClosingWithTwoModifiedFilesAsksAndNoKeepsEverything) {
   EXPECT_EQ(editor->GetRI(4)->CodeState, 1);
   ClickRow(editor->sgSources, 1);
   EXPECT_EQ(UnitAt(1).Scanner->Text, units::Unit2);
-}
-
-TEST_F(EditorSaveTest, OneModifiedFileIsNamedInTheSingular) {
-  OpenProject({{"Unit1.pas", units::Unit1}});
-  OpenEditor();
-  ModifyUnit1();
-  dialogs.Answer(mrNo);
-  editor->close();
-  EXPECT_EQ(Questions(), std::vector<std::string>{"One File is Modified and not Saved. Quit Anyway ?"});
 }
 
 TEST_F(EditorSaveTest, TheSavedSourceIsTheGoldenOneAndFreePascalCompilesAndRunsIt) {

@@ -196,18 +196,6 @@ TEST_F(EditorSelectionTest, TheCodeViewColoursExactlyTheTryAndTheExceptClauseThr
   ASSERT_EQ(text.substr(static_cast<std::size_t>(endAt) + 4, 6), "\r\nend;");
   EXPECT_EQ(editor->mCode->ColorAt(endAt + 6), clBlack);
 
-  ClickRow(editor->sgProcs, 2);  // Gamma: Incorrect, red
-  EXPECT_EQ(ColoursAt(At("Try"), 3), std::vector<QColor>(3, clRed));
-  const int clause = At("Except");
-  const int semicolon = static_cast<int>(editor->mCode->Text().find("End;")) + 3;
-  EXPECT_EQ(ColoursAt(clause, semicolon - clause + 1), std::vector<QColor>(semicolon - clause + 1, clRed));
-
-  ClickRow(editor->sgProcs, 3);  // Delta: the marker in purple
-  const int marker = At("{Corvane.IgnoreRoutine}");
-  EXPECT_EQ(ColoursAt(marker, 23), std::vector<QColor>(23, clPurple));
-  EXPECT_EQ(editor->mCode->ColorAt(marker - 1), clBlack);
-  EXPECT_EQ(editor->mCode->ColorAt(At("WriteLn")), clBlack);
-
   ClickRow(editor->sgProcs, 0);  // Alpha: no block, nothing coloured
   const std::string alpha = editor->mCode->Text();
   for (int i = 0; i < static_cast<int>(alpha.size()); ++i) {
