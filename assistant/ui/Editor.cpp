@@ -257,9 +257,12 @@ TfmEditor::TfmEditor(QWidget* Owner) : TForm(Owner), imUnits(UnitPictures()), im
   RunGuarded(this, [this] { FormCreate(this); });
 }
 
+// A closed window is freed a moment after its close: by then a new one may
+// be the scanner window, which keeps its place.
 TfmEditor::~TfmEditor() {
+  if (fmEditor != this) return;
+  fmEditor = nullptr;
   EditorAbsent = true;
-  if (fmEditor == this) fmEditor = nullptr;
 }
 
 void TfmEditor::showEvent(QShowEvent* Event) {

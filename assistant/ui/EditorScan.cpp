@@ -188,7 +188,7 @@ void TfmEditor::SaveUnit(TUnit* U) try {
   FSaveFailed.erase(U);
   const TDateTime now = Now();
   U->LastUpdate = now;
-  if (now > CurrentAppli->LastUpdate) CurrentAppli->LastUpdate = now;
+  if (CurrentAppli && now > CurrentAppli->LastUpdate) CurrentAppli->LastUpdate = now;
   FDatesToStore = true;
 } catch (...) {
   VIX->Push("Procedure TfmEditor.SaveUnit");
