@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "GuiBenchHost.h"
 #include "Log.h"
+#include "WindowHost.h"
 
 namespace {
 
 void BM_LogAddLine(benchmark::State& state) {
-  Host();
+  WindowHost();
   TfmLog log;
   log.show();
   const int lines = static_cast<int>(state.range(0));
@@ -33,7 +33,7 @@ void BM_LogAddLine(benchmark::State& state) {
 BENCHMARK(BM_LogAddLine)->Arg(1000)->Arg(100000)->Iterations(2000)->Unit(benchmark::kMicrosecond);
 
 void BM_LogDisplayInfo(benchmark::State& state) {
-  Host();
+  WindowHost();
   TfmLog log;
   const bool visible = state.range(0) != 0;
   if (visible) log.show();
@@ -49,7 +49,7 @@ BENCHMARK(BM_LogDisplayInfo)->Arg(0)->Arg(1)->Iterations(10000)->Unit(benchmark:
 // The floor of the visible case: one pass of the event loop with nothing to
 // do, as DisplayInfo makes at every call.
 void BM_EmptyEventLoopPass(benchmark::State& state) {
-  Host();
+  WindowHost();
   Settle();
   for (auto _ : state) QCoreApplication::processEvents();
 }

@@ -20,9 +20,9 @@
 #include <string>
 
 #include "AppObjects.h"
-#include "GuiBenchHost.h"
 #include "Main.h"
 #include "PageControl.h"
+#include "WindowHost.h"
 
 extern char** environ;
 
@@ -55,7 +55,7 @@ std::string ProgramFolder() {
 }
 
 void BM_FillSourceFilePage(benchmark::State& state) {
-  Host();
+  WindowHost();
   Application->SetExeName(ProgramFolder() + "corvane");
   auto window = std::make_unique<TfmMain>();
   window->show();

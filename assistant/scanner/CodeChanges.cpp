@@ -22,7 +22,6 @@
 namespace {
 
 const std::string CRLF = "\r\n";
-constexpr std::string_view IgnoreMarker = "{Corvane.IgnoreRoutine}";
 
 // S with Lead put after each of its line breaks.
 std::string IndentAfterLineBreaks(const std::string& S, const std::string& Lead) try {

@@ -34,6 +34,10 @@ inline constexpr std::string_view RightDelimiters = " ;(\t\r";
 // value "0".
 char CharTextStatus(int Value);
 
+// The ignore marker as the edits write it, on its own line after a routine's
+// begin line; found in any letter case.
+inline constexpr std::string_view IgnoreMarker = "{Corvane.IgnoreRoutine}";
+
 // A routine whose action a routine scan did not carry out, and why (one of
 // RefusalReasons.h).
 struct TRefusedEdit {

@@ -8,9 +8,13 @@ THourGlass::THourGlass() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
 THourGlass::~THourGlass() { QGuiApplication::restoreOverrideCursor(); }
 
 TDisabledWindow::TDisabledWindow(QWidget* window) : window_(window) {
-  if (window_) window_->setEnabled(false);
+  if (!window_) return;
+  focus_ = window_->focusWidget();
+  window_->setEnabled(false);
 }
 
 TDisabledWindow::~TDisabledWindow() {
-  if (window_) window_->setEnabled(true);
+  if (!window_) return;
+  window_->setEnabled(true);
+  if (focus_ && focus_->window() == window_->window()) focus_->setFocus();
 }

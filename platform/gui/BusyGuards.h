@@ -18,11 +18,13 @@ class THourGlass {
 class TDisabledWindow {
  public:
   explicit TDisabledWindow(QWidget* window);
-  // Enables the window again, unless it was freed meanwhile.
+  // Enables the window again, unless it was freed meanwhile, and gives the
+  // keyboard focus back to the control that had it (disabling took it away).
   ~TDisabledWindow();
   TDisabledWindow(const TDisabledWindow&) = delete;
   TDisabledWindow& operator=(const TDisabledWindow&) = delete;
 
  private:
   QPointer<QWidget> window_;
+  QPointer<QWidget> focus_;
 };

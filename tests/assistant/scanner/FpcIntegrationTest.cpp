@@ -6,14 +6,13 @@
 // their line breaks and byte order mark and rate Correct, and removing every
 // block gives back the original text with only the library unit added to the
 // uses clause. A routine whose begin is in an include file is left alone.
-#include <array>
-#include <cstdio>
 #include <filesystem>
 
 #include "Files.h"
 #include "FreshScan.h"
 #include "ScanActions.h"
 #include "ScannerFixture.h"
+#include "Shell.h"
 
 namespace {
 
@@ -29,16 +28,6 @@ struct TProgram {
 
 // Named by its program in the test list.
 void PrintTo(const TProgram& Program, std::ostream* Out) { *Out << Program.Name; }
-
-// Runs a shell command; its output and whether it ended well.
-bool RunShell(const std::string& Command, std::string& Output) {
-  Output.clear();
-  FILE* pipe = popen((Command + " 2>&1").c_str(), "r");
-  if (pipe == nullptr) return false;
-  std::array<char, 4096> buffer;
-  for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) Output.append(buffer.data(), n);
-  return pclose(pipe) == 0;
-}
 
 class FpcIntegrationTest : public ScannerTest, public ::testing::WithParamInterface<TProgram> {
  protected:

@@ -1,6 +1,4 @@
-// What the benchmarks of windows share: the application, the library and a
-// shown main window with its status bar, made once for the whole run.
-#pragma once
+#include "WindowHost.h"
 
 #include <QCoreApplication>
 #include <QMainWindow>
@@ -11,14 +9,11 @@
 #include "Lumbrick.h"
 #include "StatusText.h"
 
-namespace bench_host {
+namespace {
 
-// The application, the library and a shown main window with its status bar,
-// made once for the whole run and left to the process's end: Qt's objects may
-// not be destroyed by static destructors, after Qt's own globals are gone.
-class WindowHost {
+class THost {
  public:
-  WindowHost() {
+  THost() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     qtDefault_ = qInstallMessageHandler(Quiet);
     app_ = std::make_unique<TGuiApplication>(argc_, argv_);
@@ -30,6 +25,7 @@ class WindowHost {
     main_->show();
     MainStatusBar = statusBar;
   }
+
  private:
   // The offscreen platform notes every window call it ignores.
   static void Quiet(QtMsgType type, const QMessageLogContext& context, const QString& text) {
@@ -44,16 +40,13 @@ class WindowHost {
   std::unique_ptr<QMainWindow> main_;
 };
 
-inline WindowHost& Host() {
-  static WindowHost* host = new WindowHost;
-  return *host;
+}  // namespace
+
+void WindowHost() {
+  static const THost* host = new THost;
+  (void)host;
 }
 
-inline void Settle() {
+void Settle() {
   for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
 }
-
-}  // namespace bench_host
-
-using bench_host::Host;
-using bench_host::Settle;

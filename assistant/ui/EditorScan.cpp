@@ -1,0 +1,305 @@
+// The scanner window's operations on source files: the options dialog and
+// the first show, scanning one or all shown units under the operation log,
+// saving, the scan and save menus, and closing.
+#include <QCheckBox>
+#include <QCursor>
+#include <QMenu>
+#include <functional>
+#include <memory>
+
+#include "AppObjects.h"
+#include "BusyGuards.h"
+#include "Editor.h"
+#include "EditorOptions.h"
+#include "ImageList.h"
+#include "Log.h"
+#include "Lumbrick.h"
+#include "MessageBoxes.h"
+#include "QtText.h"
+#include "Settings.h"
+#include "StringHelpers.h"
+#include "SysUtils.h"
+#include "Translator.h"
+#include "TryFinally.h"
+
+namespace {
+
+// Busy from its creation to its end, also when the operation fails.
+class TBusyMark {
+ public:
+  explicit TBusyMark(bool& Busy) : busy_(Busy) { busy_ = true; }
+  ~TBusyMark() { busy_ = false; }
+  TBusyMark(const TBusyMark&) = delete;
+  TBusyMark& operator=(const TBusyMark&) = delete;
+
+ private:
+  bool& busy_;
+};
+
+// A menu item's caption shows "&" itself rather than marking a shortcut.
+QString MenuText(const std::string& Text) { return Qs(Text).replace(QLatin1Char('&'), QLatin1String("&&")); }
+
+// A routine heading on one log line: a heading may run over several lines.
+std::string OneLine(std::string Header) try {
+  CleanCode(Header);
+  return Header;
+} catch (...) {
+  VIX->Push("Function OneLine");
+  throw;
+}
+
+}  // namespace
+
+int TfmEditor::SetScanOptions() try {
+  const std::unique_ptr<TfmScanOptions> dialog(new TfmScanOptions(this));
+  fmScanOptions = dialog.get();
+  return dialog->ShowModal();
+} catch (...) {
+  VIX->Push("Function TfmEditor.SetScanOptions");
+  throw;
+}
+
+void TfmEditor::ExecuteShow(bool ScanAll) try {
+  show();
+  raise();
+  activateWindow();
+  DoSourcesSelectCell(0);
+  if (ScanAll) miScanAllClick(this);
+} catch (...) {
+  VIX->Push("Procedure TfmEditor.ExecuteShow");
+  throw;
+}
+
+void TfmEditor::ScanUnit(TUnit* U) try {
+  if (U == nullptr) return;
+  const std::string rel = RelativePath(*U);
+  fmLog->AddMsg(rel + "...");
+  if (fmLog->Cancelled()) Abort();
+  TSourceScanner& s = *U->Scanner;
+  if (!s.Loaded) {
+    fmLog->DisplayInfo(Trt("Loading Text..."));
+    if (fmLog->Cancelled()) Abort();
+    if (!LoadSource(s)) {
+      fmLog->ChangeMsg("(clRed)" + rel + "\t" + Trt("Impossible to Read File"));
+      return;
+    }
+    fmLog->DisplayInfo(Trt("Scanning Keywords..."));
+    if (fmLog->Cancelled()) Abort();
+    s.FillKeyWordsList();
+    s.GetStats(s.Modifications, s.InitialCodeStatus);
+  }
+  if (s.ErrorCode != 0) {
+    fmLog->ChangeMsg("(clRed)" + rel + "\t" + Trt("File has Errors"));
+    return;
+  }
+  fmLog->DisplayInfo(Trt("Scanning Routines..."));
+  if (fmLog->Cancelled()) Abort();
+  s.ScanRoutines();
+  s.GetStats(s.Modifications, s.ActualCodeStatus);
+  fmLog->ChangeMsg(rel + "\t" + Trt("Code Added") + " : " + IntToStr(s.Modifications[0]) + "\t" + Trt(" Updated") +
+                   " : " + IntToStr(s.Modifications[1]) + "\t" + Trt(" Removed") + " : " +
+                   IntToStr(s.Modifications[2]));
+  // A routine whose edit was refused keeps its state; the user learns why.
+  for (const TRefusedEdit& refused : s.RefusedEdits)
+    fmLog->AddMsg("(clRed)" + rel + "\t" +
+                  OneLine(s.Routines[static_cast<std::size_t>(refused.RoutineIndex)]->Header) + "\t" +
+                  Trt(refused.Reason));
+  U->Scanned = true;
+} catch (...) {
+  VIX->Push("Procedure TfmEditor.ScanUnit");
+  throw;
+}
+
+// Holds Busy and keeps the window disabled and the hourglass for the whole
+// operation; the log is closed first, then those are released, also after a
+// cancel or a failure.
+void TfmEditor::RunScanOperation(const std::string& Title, const std::function<void()>& Work) try {
+  CheckAppli();
+  const TDisabledWindow disabled(this);
+  const TBusyMark busy(Busy);
+  const THourGlass hourglass;
+  TryFinally(
+      [&] {
+        fmLog->StartLog(CurrentAppli->FileName + " : " + Title);
+        fmLog->ShowCancel();
+        Work();
+      },
+      [] { fmLog->TerminateLog(); });
+} catch (...) {
+  VIX->Push("Procedure TfmEditor.RunScanOperation");
+  throw;
+}
+
+void TfmEditor::miScanFileClick(QObject*) try {
+  RunScanOperation(Trt("Scan Source File"), [this] {
+    ScanUnit(CurrentUnit);
+    sgSources->Invalidate();
+    sgProcs->Invalidate();
+    fmLog->Success = true;
+    if (sgSources->Row() >= 0) DoSourcesSelectCell(sgSources->Row());
+  });
+} catch (...) {
+  VIX->Push("Procedure TfmEditor.miScanFileClick");
+  throw;
+}
+
+void TfmEditor::miScanAllClick(QObject*) try {
+  RunScanOperation(Trt("Scan All Source Files"), [this] {
+    int n = 0;
+    for (const auto& unit : CurrentAppli->Units) {
+      if (!unit->Selected) continue;
+      ScanUnit(unit.get());
+      ++n;
+      if (fmLog->Cancelled()) Abort();
+    }
+    // The memo and the routine rows of the shown unit stay as they are.
+    sgSources->Invalidate();
+    sgProcs->Invalidate();
+    fmLog->AddBlank();
+    fmLog->AddMsg(IntToStr(n) + Trt(" Source Files Scanned"));
+    fmLog->Success = true;
+  });
+} catch (...) {
+  VIX->Push("Procedure TfmEditor.miScanAllClick");
+  throw;
+}
+
+void TfmEditor::SaveUnit(TUnit* U) try {
+  if (U == nullptr) {
+    ShowError(Trt("No Source File Selected"));
+    return;
+  }
+  if (U->Status == "Error") {
+    ShowError(Trt("Source File has Errors"));
+    return;
+  }
+  TSourceScanner& s = *U->Scanner;
+  if (s.FileState != 1) return;  // not modified: nothing to say
+  if (GUIOptions.ConfirmOverwrite && !YesNo(Trt("Save ") + RelativePath(*U) + " ?")) return;
+  // A failed write shows its error box and ends the save with the silent
+  // abort, the file untouched: the unit stays modified and is marked, and a
+  // Save All goes on with the next unit.
+  try {
+    s.SaveSourceFile();
+  } catch (const EAbort&) {
+    FSaveFailed.insert(U);
+    return;
+  }
+  FSaveFailed.erase(U);
+  const TDateTime now = Now();
+  U->LastUpdate = now;
+  if (CurrentAppli && now > CurrentAppli->LastUpdate) CurrentAppli->LastUpdate = now;
+  FDatesToStore = true;
+} catch (...) {
+  VIX->Push("Procedure TfmEditor.SaveUnit");
+  throw;
+}
+
+void TfmEditor::miSaveFileClick(QObject*) try {
+  CheckAppli();
+  SaveUnit(CurrentUnit);
+  sgSources->Invalidate();
+} catch (...) {
+  VIX->Push("Procedure TfmEditor.miSaveFileClick");
+  throw;
+}
+
+void TfmEditor::miSaveAllClick(QObject*) try {
+  CheckAppli();
+  for (const auto& unit : CurrentAppli->Units) {
+    if (!unit->Selected) continue;
+    SaveUnit(unit.get());
+    sgSources->Invalidate();
+  }
+} catch (...) {
+  VIX->Push("Procedure TfmEditor.miSaveAllClick");
+  throw;
+}
+
+void TfmEditor::StoreSaveDates() try {
+  if (!FDatesToStore || !CurrentAppli) return;
+  CurrentAppli->WriteUnitsToFile();
+  CurrentAppli->WriteToFile();
+  FDatesToStore = false;
+} catch (...) {
+  VIX->Push("Procedure TfmEditor.StoreSaveDates");
+  throw;
+}
+
+void TfmEditor::btCheckUnitClick(QObject*) try {
+  pmScan->popup(QCursor::pos());
+} catch (...) {
+  VIX->Push("Procedure TfmEditor.btCheckUnitClick");
+  throw;
+}
+
+void TfmEditor::btSaveUnitClick(QObject*) try {
+  pmSave->popup(QCursor::pos());
+} catch (...) {
+  VIX->Push("Procedure TfmEditor.btSaveUnitClick");
+  throw;
+}
+
+void TfmEditor::pmScanPopup(QObject*) try {
+  const TUnit* u = sgSources->Objects(sgSources->Row());
+  miScanFile->setText(u == nullptr ? Qs(Trt("Scan File")) : MenuText(Trt("Scan ") + RelativePath(*u)));
+} catch (...) {
+  VIX->Push("Procedure TfmEditor.pmScanPopup");
+  throw;
+}
+
+void TfmEditor::pmSavePopup(QObject*) try {
+  const TUnit* u = sgSources->Objects(sgSources->Row());
+  if (u == nullptr) {
+    miSaveFile->setText(Qs(Trt("Save File")));
+    return;
+  }
+  miSaveFile->setText(MenuText(Trt("Save ") + RelativePath(*u)));
+  const bool savable = u->Scanner->FileState == 1 && u->Status != "Error";
+  miSaveFile->setIcon(imUnits.Icon(savable ? 3 : 4));
+} catch (...) {
+  VIX->Push("Procedure TfmEditor.pmSavePopup");
+  throw;
+}
+
+void TfmEditor::cbConfirmSavesClick(QObject*) try {
+  GUIOptions.ConfirmOverwrite = cbConfirmSaves->isChecked();
+} catch (...) {
+  VIX->Push("Procedure TfmEditor.cbConfirmSavesClick");
+  throw;
+}
+
+void TfmEditor::FormCloseQuery(bool& CanClose) try {
+  // The operation running would lose its window.
+  CanClose = !Busy;
+  if (Busy) return;
+  int n = 0;
+  for (int row = 0; row < sgSources->RowCount(); ++row) {
+    const TUnit* u = sgSources->Objects(row);
+    if (u != nullptr && u->Scanner->FileState == 1) ++n;
+  }
+  if (n == 0) return;
+  const std::string text =
+      n == 1 ? Trt("One File is Modified and not Saved.") : IntToStr(n) + Trt(" Files are Modified and not Saved.");
+  CanClose = YesNo(text + " " + Trt("Quit Anyway ?"));
+} catch (...) {
+  VIX->Push("Procedure TfmEditor.FormCloseQuery");
+  throw;
+}
+
+void TfmEditor::FormClose(QObject*) try {
+  StoreSaveDates();
+  // Changes not saved are dropped: the next window reads every unit again.
+  if (CurrentAppli)
+    for (const auto& unit : CurrentAppli->Units) {
+      unit->Scanned = false;
+      unit->Scanner->Loaded = false;
+      unit->Scanner->FileState = 0;
+    }
+  FSaveFailed.clear();
+  EditorAbsent = true;
+  // The window frees itself (WA_DeleteOnClose).
+} catch (...) {
+  VIX->Push("Procedure TfmEditor.FormClose");
+  throw;
+}
