@@ -20,6 +20,7 @@
 #include <string>
 
 #include "AppObjects.h"
+#include "Application.h"
 #include "Main.h"
 #include "PageControl.h"
 #include "WindowHost.h"

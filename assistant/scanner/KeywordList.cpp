@@ -22,20 +22,9 @@ constexpr int SearchedKinds[] = {kwBegin,     kwEnd,        kwRecord,   kwClass,
 
 const std::string CRLF = "\r\n";
 
-// Whether a log shows the progress; the public interface has no query, so the
-// installed one is swapped out and back.
-bool ScanProgressShown() try {
-  TScanProgress* installed = SetScanProgress(nullptr);
-  SetScanProgress(installed);
-  return installed != nullptr;
-} catch (...) {
-  VIX->Push("Function ScanProgressShown");
-  throw;
-}
-
 // "Keyword 3 / 120 (1)": the progress of one pass over the keywords.
 void ShowPassProgress(const std::string& Label, std::size_t i, std::size_t n, const std::string& Suffix) try {
-  if (!ScanProgressShown()) return;  // spares the formatting of every keyword
+  if (!ScanProgressDue()) return;  // spares composing texts no one would see
   DisplayInfoPlus(Trt(Label) + std::to_string(i + 1) + " / " + std::to_string(n) + Suffix);
 } catch (...) {
   VIX->Push("Procedure ShowPassProgress");

@@ -219,7 +219,7 @@ void TSourceScanner::ScanRoutines() try {
   for (int i = 0; i < count; ++i) {
     const TRoutineInfo* r = Routines[i];
     window.Cover(window.PositionOf(r->kiEnd ? r->kiEnd : r));
-    DisplayInfoPlus(Trt("Routine ") + std::to_string(i + 1) + " / " + std::to_string(count));
+    if (ScanProgressDue()) DisplayInfoPlus(Trt("Routine ") + std::to_string(i + 1) + " / " + std::to_string(count));
     if (ScanCancelled()) Abort();  // the routines edited so far keep their changes
     LastRefusal.clear();
     switch (Routines[i]->CodeState) {

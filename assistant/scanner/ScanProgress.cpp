@@ -28,3 +28,10 @@ bool ScanCancelled() try {
   VIX->Push("Function ScanCancelled");
   throw;
 }
+
+bool ScanProgressDue() try {
+  return Installed && Installed->ProgressDue();
+} catch (...) {
+  VIX->Push("Function ScanProgressDue");
+  throw;
+}

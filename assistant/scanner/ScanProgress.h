@@ -13,6 +13,9 @@ class TScanProgress {
   virtual void DisplayInfoPlus(const std::string& Text) = 0;
   // The cancel request of the running operation.
   virtual bool Cancelled() const = 0;
+  // False while a new progress text would not be shown yet (a screen shows
+  // one a frame): callers of many texts a second may skip composing them.
+  virtual bool ProgressDue() const { return true; }
 };
 
 // Installs a log (nullptr: none). Returns the previous one.
@@ -21,3 +24,5 @@ TScanProgress* SetScanProgress(TScanProgress* Progress);
 // What the scanner calls; both do nothing while no log is installed.
 void DisplayInfoPlus(const std::string& Text);
 bool ScanCancelled();
+// A log is installed and would show a new progress text now.
+bool ScanProgressDue();

@@ -17,6 +17,7 @@
 #include "Pictures.h"
 #include "ProgressLabel.h"
 #include "QtText.h"
+#include "ScreenFrame.h"
 #include "SpeedButton.h"
 #include "StatusText.h"
 #include "SysUtils.h"
@@ -40,14 +41,14 @@ TProgressLabel* ProgressLine(QWidget* parent, const char* name, int y) {
 }
 
 // Looking for pending events costs a system call on this host (several
-// times a whole hidden progress call), so a run of progress calls looks at
-// most once a millisecond: far below what a user perceives, and Cancel is
-// still honoured at the call after its click.
+// times a whole hidden progress call) and a repaint of the window, so a run
+// of progress calls looks once a screen frame: what the user sees is the
+// same, and Cancel is still honoured at the call after its click.
 bool EventPassDue() {
   using Clock = std::chrono::steady_clock;
   static Clock::time_point last{};
   const Clock::time_point now = Clock::now();
-  if (now - last < std::chrono::milliseconds(1)) return false;
+  if (now - last < ScreenFrame) return false;
   last = now;
   return true;
 }
@@ -66,6 +67,7 @@ TfmLog::TfmLog(QWidget* Owner) : TForm(Owner) {
   lbLog = new TOwnerDrawListBox(16, this);
   lbLog->setObjectName("lbLog");
   lbLog->setFrameShape(QFrame::NoFrame);
+  lbLog->SetScrollOncePerPass(true);
   QPalette colors = lbLog->palette();
   colors.setColor(QPalette::Base, palette().color(QPalette::Window));
   lbLog->setPalette(colors);
@@ -228,6 +230,13 @@ void TfmLog::ShowProgress(TProgressLabel* Line, const std::string& Text, bool Ma
   }
 } catch (...) {
   VIX->Push("Procedure TfmLog.ShowProgress");
+  throw;
+}
+
+bool TfmLog::ProgressDue() const try {
+  return !isVisible() || lbInfoPlus->Due();
+} catch (...) {
+  VIX->Push("Function TfmLog.ProgressDue");
   throw;
 }
 

@@ -63,6 +63,9 @@ class TfmLog final : public TForm, public TOperationLog {
   void SetSuccess(bool Value) override { Success = Value; }
   // Makes btCancel visible.
   void ShowCancel() override;
+  // While the window is visible, a new second progress line is shown once
+  // a screen frame; hidden, every text goes to the status bar.
+  bool ProgressDue() const override;
 
   // The raw lines, markers and TABs included.
   int LineCount() const { return static_cast<int>(FLines.size()); }

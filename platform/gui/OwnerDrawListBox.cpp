@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QStyleOptionViewItem>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <algorithm>
 #include <vector>
 
@@ -109,9 +110,24 @@ void TOwnerDrawListBox::SetItemIndex(int index) {
     return;
   }
   const QModelIndex row = rows_->index(index, 0);
+  if (!scrollOncePerPass_) {
+    selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(row);
+    return;
+  }
+  // The view's own scrolling on a new current row is held back too.
+  setAutoScroll(false);
   selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-  scrollTo(row);
+  setAutoScroll(true);
+  if (scrollPending_) return;
+  scrollPending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    scrollPending_ = false;
+    if (currentIndex().isValid()) scrollTo(currentIndex());
+  });
 }
+
+void TOwnerDrawListBox::SetScrollOncePerPass(bool once) { scrollOncePerPass_ = once; }
 
 void TOwnerDrawListBox::SetMultiSelect(bool multi) {
   setSelectionMode(multi ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);

@@ -36,6 +36,10 @@ class TOwnerDrawListBox final : public QTableView {
   // Makes index the current and only selected row and scrolls it into view;
   // -1 clears the selection. Runs no OnClick.
   void SetItemIndex(int index);
+  // A list that grows by many rows a second, as a log does: SetItemIndex
+  // scrolls at the next pass of the event loop, once for all the rows set
+  // meanwhile, instead of moving the picture at every row.
+  void SetScrollOncePerPass(bool once);
 
   // Several rows may be selected at once (Ctrl and Shift clicks); the current
   // row is then the one that has the focus.
@@ -73,4 +77,6 @@ class TOwnerDrawListBox final : public QTableView {
 
   Rows* rows_;
   bool checkBoxes_ = false;
+  bool scrollOncePerPass_ = false;
+  bool scrollPending_ = false;
 };

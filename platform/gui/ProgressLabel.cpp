@@ -3,14 +3,11 @@
 #include <QPainter>
 
 #include "QtText.h"
-
-namespace {
-constexpr int kFrameMs = 16;
-}
+#include "ScreenFrame.h"
 
 TProgressLabel::TProgressLabel(QWidget* parent) : QWidget(parent) {
   frame_.setSingleShot(true);
-  frame_.setInterval(kFrameMs);
+  frame_.setInterval(ScreenFrame);
   connect(&frame_, &QTimer::timeout, this, [this] {
     if (!pending_) return;
     pending_ = false;
