@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <cstdlib>
 #include <limits>
 
@@ -228,3 +229,10 @@ int CompareText(std::string_view a, std::string_view b) {
 }
 
 std::string StringOfChar(char c, int count) { return count > 0 ? std::string(static_cast<std::size_t>(count), c) : std::string(); }
+
+std::string SysErrorMessage(int code) {
+  // The locale-independent text: the programs speak English or French, never
+  // the host's language.
+  if (const char* text = ::strerrordesc_np(code)) return text;
+  return "Unknown error " + IntToStr(code);
+}

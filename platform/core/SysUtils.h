@@ -75,3 +75,6 @@ std::string AnsiLowerCase(std::string_view s);
 bool SameText(std::string_view a, std::string_view b);  // ASCII, no case
 int CompareText(std::string_view a, std::string_view b);
 std::string StringOfChar(char c, int count);
+// The system's English text for an error code (errno), as the run-time
+// library's SysErrorMessage gives the platform's own.
+std::string SysErrorMessage(int code);
