@@ -221,6 +221,18 @@ TEST_F(BugReportTest, AsksBeforeOverwritingOnlyAnExistingFileWhenAskOverwriteIsS
   EXPECT_THAT(dir.Read("Mine.htm"), HasSubstr("BugReport 0003"));
 }
 
+// A report file nobody may write is not replaced, not even by the
+// superuser: the writer's result tells it.
+TEST_F(BugReportTest, AReadOnlyReportFileIsNotReplaced) {
+  Raise("Boom");
+  dir.Write("Mine.htm", "old");
+  ::chmod(dir.File("Mine.htm").c_str(), 0444);
+  std::string report = "Mine.htm", error;
+  EXPECT_EQ(Create(report, error), 4);
+  EXPECT_EQ(error, "Error while writing file " + dir.File("Mine.htm"));
+  EXPECT_EQ(dir.Read("Mine.htm"), "old");
+}
+
 // With "Lumbrick.ini" lost, numbering starts again; the new reports take
 // the numbers whose files do not exist, and the settings file holds the
 // last one used.
