@@ -149,7 +149,8 @@ std::vector<std::string> FolderFileNames(const std::string& folder) {
 }
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {
-  const int fd = ::open(FsName(path).c_str(), O_RDONLY | O_CLOEXEC);
+  const std::string fsPath = FsName(path);
+  const int fd = ::open(fsPath.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
   std::string bytes;
   char buf[65536];
