@@ -219,7 +219,10 @@ TEST(FilesTest, NamesWithAccentsReachTheFileSystem) {
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{"caf\xE9.txt", "r\xE9sum\xE9.htm"}));
 
-  const std::string saved = std::filesystem::current_path().string();
+  struct CurrentDirGuard {
+    std::filesystem::path saved = std::filesystem::current_path();
+    ~CurrentDirGuard() { std::filesystem::current_path(saved); }
+  } guard;
   ASSERT_TRUE(SetCurrentDir(folder));
   EXPECT_EQ(GetCurrentDir(), dir.Path() + "D\xE9j\xE0 vu");
   ::mkdir((fsFolder + "\xE6\x97\xA5").c_str(), 0755);
@@ -231,7 +234,6 @@ TEST(FilesTest, NamesWithAccentsReachTheFileSystem) {
     EXPECT_EQ(e.Message(), "Cannot use the file name \"" + dir.Path() + "D\xE9j\xE0 vu/?\": it holds characters outside "
                            "Windows-1252");
   }
-  std::filesystem::current_path(saved);
   EXPECT_TRUE(DeleteFile(folder + "caf\xE9.txt"));
 }
 
