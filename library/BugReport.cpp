@@ -1,5 +1,6 @@
 // Numbered HTML bug reports written from a model file.
-#include <fstream>
+#include <limits>
+#include <optional>
 
 #include "DateTime.h"
 #include "Dialogs.h"
@@ -32,10 +33,22 @@ std::string ProtectTextarea(std::string text) {
 
 bool HasFolder(const std::string& path) { return path.find(PathDelim) != std::string::npos; }
 
-// Creates the file empty and closes it at once, proving it can be created.
-bool ProbeCreate(const std::string& path) {
-  std::ofstream probe(path, std::ios::binary | std::ios::trunc);
-  return static_cast<bool>(probe);
+// At least four digits: 0007, 0123, 12345.
+std::string NumberText(int number) { return Format("%.4d", {number}); }
+
+std::string NumberedReportFile(const std::string& folder, int number) {
+  return folder + "BugReport_" + NumberText(number) + ".htm";
+}
+
+// The first number after `last` whose report does not exist in the folder,
+// so that numbering started again (a lost or unreadable "Lumbrick.ini")
+// replaces no older report; nothing when no larger number can be stored.
+std::optional<int> NextFreeReportNumber(int last, const std::string& folder) {
+  for (int n = last; n < std::numeric_limits<int>::max();) {
+    ++n;
+    if (!FileExists(NumberedReportFile(folder, n))) return n;
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -60,41 +73,48 @@ int TLumbrick::CreateBugReport(std::string AModelFile, std::string& ReportFile, 
 
     const std::size_t p = LowerCase(text).find(kMarker);
     const std::size_t q = p == std::string::npos ? p : text.find('>', p);
-    if (q != std::string::npos) {
-      LoadStationSettings();
-      ++LastReportNum;
-      FIniFile->WriteInteger("Section", "LastReportNum", LastReportNum);
-      FIniFile->UpdateFile();
-      number = Format("%.4d", {LastReportNum});
-
-      std::string block = "********** BugReport " + number + " **********\r";
-      block += "Creation : " + DateTimeToStr(Now()) + "\r";
-      block += "Station Id : " + StationId + "\r\r";
-      const TReportWindow* window = fmLumbrick;
-      block += "***** " + (window ? window->UserDescCaption() : std::string()) + " *****\r";
-      if (window)
-        for (const std::string& line : window->UserDescLines()) block += line + "\r\n";
-      block += "\r\r";
-      block += FTechInfo;
-
-      content.reserve(text.size() + block.size() + 64);
-      content.append(text, 0, q + 1);
-      content += ProtectTextarea(std::move(block));
-      content.append(text, q + 1, std::string::npos);
-    } else {
+    if (q == std::string::npos) {
       result = 3;
       ErrorMsg = GetMessage(1) + AModelFile;
+    } else {
+      LoadStationSettings();
+      const std::optional<int> next = NextFreeReportNumber(LastReportNum, AppPath);
+      if (!next) {
+        // The settings file can count no further.
+        result = 4;
+        ErrorMsg = GetMessage(4) + FIniFile->FileName();
+      } else {
+        FIniFile->WriteInteger("Section", "LastReportNum", *next);
+        FIniFile->UpdateFile();
+        LastReportNum = *next;
+        number = NumberText(LastReportNum);
+
+        std::string block = "********** BugReport " + number + " **********\r";
+        block += "Creation : " + DateTimeToStr(Now()) + "\r";
+        block += "Station Id : " + StationId + "\r\r";
+        const TReportWindow* window = fmLumbrick;
+        block += "***** " + (window ? window->UserDescCaption() : std::string()) + " *****\r";
+        if (window)
+          for (const std::string& line : window->UserDescLines()) block += line + "\r\n";
+        block += "\r\r";
+        block += FTechInfo;
+
+        content.reserve(text.size() + block.size() + 64);
+        content.append(text, 0, q + 1);
+        content += ProtectTextarea(std::move(block));
+        content.append(text, q + 1, std::string::npos);
+      }
     }
   }
 
   if (result == -1) {
     ReportFile = Trim(ReportFile);  // blanks and control characters
-    if (ReportFile.empty()) ReportFile = AppPath + "BugReport_" + number + ".htm";
+    if (ReportFile.empty()) ReportFile = NumberedReportFile(AppPath, LastReportNum);
     if (!HasFolder(ReportFile)) ReportFile = AppPath + ReportFile;
     bool ask = FileExists(ReportFile) && AskOverwrite;
     bool probed = false;
     if (!FileExists(ReportFile)) {
-      probed = ProbeCreate(ReportFile);
+      probed = CreateNewFile(ReportFile);
       if (!probed) {
         ReportFile = AppPath + "BugReport.htm";
         ask = FileExists(ReportFile) && AskOverwrite;

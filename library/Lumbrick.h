@@ -60,7 +60,10 @@ class TLumbrick : public TComponent {
   void SetStationId(const std::string& id);
 
   // Report writer. Results: 0 written, 2 model missing, 3 marker missing,
-  // 4 overwrite refused or write failed.
+  // 4 overwrite refused or write failed. A report takes the first number
+  // after LastReportNum whose "BugReport_<number>.htm" does not exist yet,
+  // so no older report is replaced; with none left below the largest
+  // integer, the result is 4 and the settings file is named.
   int CreateBugReport(std::string AModelFile, std::string& ReportFile, bool AskOverwrite, std::string& ErrorMsg);
   void CreateAndOpenBugReport();
 

@@ -1,10 +1,6 @@
 #include "FileSearch.h"
 
-#include <unistd.h>
-
 #include <array>
-#include <filesystem>
-#include <system_error>
 
 #include "CommonGlobals.h"
 #include "Files.h"
@@ -23,8 +19,7 @@ bool FindFile(std::string& FileName) try {
     }
   }
   if (ExtractFilePath(FileName).empty()) {
-    std::error_code ec;
-    FileName = IncludeTrailingPathDelimiter(std::filesystem::current_path(ec).string()) + FileName;
+    FileName = IncludeTrailingPathDelimiter(GetCurrentDir()) + FileName;
   }
   return found;
 } catch (...) {
@@ -42,9 +37,7 @@ std::string RelativeToAbsolutePath(const std::string& FileName, const std::strin
     // Resolved against BaseDir itself, so that a folder the process cannot
     // enter still gives the right answer.
     const std::string base = IncludeTrailingPathDelimiter(ExpandFileName(BaseDir));
-    if (::chdir(base.c_str()) != 0) {
-      // Ignored: the result does not depend on it.
-    }
+    SetCurrentDir(base);  // a failure is ignored: the result does not depend on it
     const bool rooted = FileName.front() == PathDelim;
     result = ExtractFilePath(ExpandFileName(rooted ? FileName : base + FileName));
   }

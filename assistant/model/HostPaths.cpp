@@ -1,11 +1,8 @@
 #include "HostPaths.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <system_error>
 
 #include "Files.h"
 #include "Lumbrick.h"
@@ -27,10 +24,8 @@ std::string ToHostPath(std::string_view WindowsPath) try {
 }
 
 std::string ExpandFileName(const std::string& FileName) try {
-  std::error_code ec;
-  fs::path p = fs::absolute(fs::path(FileName), ec);
-  if (ec) p = fs::path(FileName);
-  return p.lexically_normal().string();
+  const fs::path p(FileName);
+  return (p.is_absolute() ? p : fs::path(GetCurrentDir()) / p).lexically_normal().string();
 } catch (...) {
   VIX->Push("Function ExpandFileName");
   throw;
@@ -58,17 +53,12 @@ const TFolderIndex::TFolder& TFolderIndex::Read(const std::string& Folder) try {
   std::unique_ptr<TFolder>& slot = FFolders[Folder];
   if (slot) return *slot;
   slot = std::make_unique<TFolder>();
-  std::error_code ec;
-  for (fs::directory_iterator it(Folder.empty() ? fs::path(".") : fs::path(Folder), ec), end;
-       !ec && it != end; it.increment(ec)) {
-    std::error_code typeError;
-    std::string name = it->path().filename().string();
-    if (it->is_directory(typeError)) {
-      std::string& first = slot->folders[LowerCase(name)];
-      if (first.empty() || name < first) first = name;
-      continue;
-    }
-    if (!it->is_regular_file(typeError)) continue;
+  const FolderNames names = FolderEntryNames(Folder);
+  for (const std::string& name : names.folders) {
+    std::string& first = slot->folders[LowerCase(name)];
+    if (first.empty() || name < first) first = name;
+  }
+  for (const std::string& name : names.files) {
     std::string& first = slot->lower[LowerCase(name)];
     if (first.empty() || name < first) first = name;
     slot->exact.emplace(name, name);
@@ -100,13 +90,7 @@ std::string TFolderIndex::MatchFolder(const std::string& Folder, const std::stri
 
 TFolderSearch::TFolderSearch(std::vector<std::string> Folders) try : FFolders(std::move(Folders)) {
   for (std::size_t f = 0; f < FFolders.size(); ++f) {
-    std::error_code ec;
-    for (fs::directory_iterator it(FFolders[f], ec), end; !ec && it != end; it.increment(ec)) {
-      std::error_code typeError;
-      if (!it->is_regular_file(typeError)) continue;
-      std::string name = it->path().filename().string();
-      FByName[LowerCase(name)].push_back({f, std::move(name)});
-    }
+    for (std::string& name : FolderFileNames(FFolders[f])) FByName[LowerCase(name)].push_back({f, std::move(name)});
   }
   for (auto& [lower, candidates] : FByName)
     std::sort(candidates.begin(), candidates.end(), [](const TCandidate& A, const TCandidate& B) {
@@ -185,7 +169,7 @@ bool ProgramExists(const std::string& Program) try {
     const std::size_t colon = rest.find(':');
     const std::string_view dir = rest.substr(0, colon);  // empty: the current directory
     const std::string candidate = IncludeTrailingPathDelimiter(dir.empty() ? std::string_view(".") : dir) + Program;
-    if (FileExists(candidate) && ::access(candidate.c_str(), X_OK) == 0) return true;
+    if (FileIsExecutable(candidate)) return true;
     if (colon == std::string_view::npos) return false;
     rest.remove_prefix(colon + 1);
   }

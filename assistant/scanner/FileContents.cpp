@@ -1,5 +1,7 @@
 #include "FileContents.h"
 
+#include <cerrno>
+
 #include "Dialogs.h"
 #include "Files.h"
 #include "Lumbrick.h"
@@ -17,7 +19,7 @@ bool LoadFileContents(const std::string& FileName, std::string& Text) try {
 bool SaveFileContents(const std::string& FileName, const std::string& Text) try {
   if (!ReplaceFileBytes(FileName, Text)) {
     // The error box, then the silent abort that cancels the operation.
-    MessageDlg("Cannot create file \"" + FileName + "\"", TMsgDlgType::mtError, mbOK, 0);
+    MessageDlg(FileCreateErrorText(FileName, errno), TMsgDlgType::mtError, mbOK, 0);
     Abort();
   }
   return true;

@@ -79,6 +79,14 @@ QWidget* MakePage(const char* name, QLabel*& hint, const char* hintName, QTextEd
   return page;
 }
 
+// A header button: its design size, wider when the host's font needs more
+// room for a caption (the design was made for another font).
+void SizeHeaderButton(QToolButton* button, int designWidth) {
+  button->setFixedHeight(22);
+  button->setMinimumWidth(designWidth);
+  button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);  // its size hint, at least the design width
+}
+
 std::unique_ptr<TReportWindow> MakeReportWindow(TLumbrick& owner) { return std::make_unique<TfmLumbrick>(owner); }
 
 // Linking this window into a program makes it the component's report window.
@@ -98,6 +106,7 @@ TfmLumbrick::TfmLumbrick(TLumbrick& owner) : FOwnerLumbrick(&owner) {
   lbException = new QLabel(pHeader);
   lbException->setObjectName("lbException");
   lbException->setWordWrap(true);
+  lbException->setTextFormat(Qt::PlainText);  // a message is never markup
   lbException->setStyleSheet("color: #FF0000;");
   lbException->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   btCreate = new QToolButton(pHeader);
@@ -105,14 +114,14 @@ TfmLumbrick::TfmLumbrick(TLumbrick& owner) : FOwnerLumbrick(&owner) {
   btCreate->setAutoRaise(true);  // flat
   btCreate->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   btCreate->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-  btCreate->setFixedSize(125, 22);
+  SizeHeaderButton(btCreate, 125);
   btCreate->setContextMenuPolicy(Qt::CustomContextMenu);
   btClose = new QToolButton(pHeader);
   btClose->setObjectName("btClose");
   btClose->setAutoRaise(true);
   btClose->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   btClose->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-  btClose->setFixedSize(78, 22);
+  SizeHeaderButton(btClose, 78);
   header->addWidget(lbException, 0, Qt::AlignTop);
   header->addStretch(1);
   header->addWidget(btCreate, 0, Qt::AlignTop);

@@ -5,11 +5,14 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "Codepage.h"
 #include "Dialogs.h"
+#include "FileNames.h"
 
 TApplication* Application = nullptr;
 
 namespace {
+// The system's name of the running executable.
 std::string RunningExecutable() {
   std::error_code ec;
   auto path = std::filesystem::read_symlink("/proc/self/exe", ec);
@@ -17,7 +20,14 @@ std::string RunningExecutable() {
 }
 }  // namespace
 
-TApplication::TApplication() : TComponent(nullptr), exe_name_(RunningExecutable()) {
+TApplication::TApplication() : TComponent(nullptr) {
+  const std::string exe = RunningExecutable();
+  try {
+    exe_name_ = ProgramName(exe);
+  } catch (const Exception& e) {
+    exe_name_ = Utf8ToAnsi(exe);
+    exe_name_error_ = e.Message();
+  }
   Title = std::filesystem::path(exe_name_).stem().string();
   if (Application == nullptr) Application = this;
 }

@@ -22,6 +22,10 @@ class TApplication : public TComponent {
 
   const std::string& ExeName() const { return exe_name_; }
   void SetExeName(std::string path) { exe_name_ = std::move(path); }
+  // Why the executable's path cannot name the program's files (its folder
+  // holds characters outside Windows-1252), or empty. A windowed program
+  // then refuses to start, since every file beside it would be another one.
+  const std::string& ExeNameError() const { return exe_name_error_; }
   virtual std::string CurrentHelpFile() const { return HelpFile; }
   virtual bool Active() const { return false; }
   virtual bool IsRightToLeft() const { return false; }
@@ -37,6 +41,7 @@ class TApplication : public TComponent {
 
  private:
   std::string exe_name_;
+  std::string exe_name_error_;
 };
 
 extern TApplication* Application;

@@ -18,11 +18,12 @@ char32_t ToUnicode(unsigned char b) {
   return (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : b;
 }
 
-char FromUnicode(char32_t c) {
+// The byte of a code point, or nothing when Windows-1252 has none.
+std::optional<char> FromUnicode(char32_t c) {
   if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
   for (std::size_t i = 0; i < kHigh.size(); ++i)
     if (kHigh[i] == c) return static_cast<char>(0x80 + i);
-  return '?';
+  return std::nullopt;
 }
 
 void AppendUtf8(std::string& out, char32_t c) {
@@ -79,6 +80,22 @@ long DecodeUtf8(std::string_view s, std::size_t& i) {
   return static_cast<long>(c);
 }
 
+// A malformed sequence or a character without a byte becomes the substitute,
+// or ends the conversion with nothing when there is none.
+std::optional<std::string> ToAnsi(std::string_view utf8, std::optional<char> substitute) {
+  std::string out;
+  out.reserve(utf8.size());
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    const long c = DecodeUtf8(utf8, i);
+    std::optional<char> b = c < 0 ? std::nullopt : FromUnicode(static_cast<char32_t>(c));
+    if (!b) b = substitute;
+    if (!b) return std::nullopt;
+    out += *b;
+  }
+  return out;
+}
+
 }  // namespace
 
 std::string AnsiToUtf8(std::string_view ansi) {
@@ -88,13 +105,6 @@ std::string AnsiToUtf8(std::string_view ansi) {
   return out;
 }
 
-std::string Utf8ToAnsi(std::string_view utf8) {
-  std::string out;
-  out.reserve(utf8.size());
-  std::size_t i = 0;
-  while (i < utf8.size()) {
-    const long c = DecodeUtf8(utf8, i);
-    out += c < 0 ? '?' : FromUnicode(static_cast<char32_t>(c));
-  }
-  return out;
-}
+std::string Utf8ToAnsi(std::string_view utf8) { return *ToAnsi(utf8, '?'); }
+
+std::optional<std::string> Utf8ToAnsiExact(std::string_view utf8) { return ToAnsi(utf8, std::nullopt); }

@@ -1,5 +1,6 @@
 #include "Files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,7 +9,12 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
+#include <memory>
+
+#include "FileNames.h"
+#include "SysUtils.h"
 
 namespace {
 
@@ -41,23 +47,53 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
+// Whether an existing file may be replaced; errno tells why not. Nobody may
+// write a file without any write bit, the superuser included.
+bool MayWrite(const std::string& fsPath, const struct stat& st) {
+  if (!S_ISREG(st.st_mode)) {
+    errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    return false;
+  }
+  if ((st.st_mode & 0222) == 0) {
+    errno = EACCES;
+    return false;
+  }
+  return ::faccessat(AT_FDCWD, fsPath.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+// Keeps errno across clean-up calls that may change it.
+class ErrnoKeeper {
+ public:
+  ErrnoKeeper() : saved_(errno) {}
+  ~ErrnoKeeper() { errno = saved_; }
+  ErrnoKeeper(const ErrnoKeeper&) = delete;
+  ErrnoKeeper& operator=(const ErrnoKeeper&) = delete;
+
+ private:
+  int saved_;
+};
+
 }  // namespace
 
 bool FileExists(const std::string& path) {
   struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+  return ::stat(FsName(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 bool DirectoryExists(const std::string& path) {
   struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+  return ::stat(FsName(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool DeleteFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+bool DeleteFile(const std::string& path) { return ::unlink(FsName(path).c_str()) == 0; }
+
+bool FileIsExecutable(const std::string& path) {
+  return FileExists(path) && ::access(FsName(path).c_str(), X_OK) == 0;
+}
 
 std::optional<FileDetails> FindFileDetails(const std::string& path) {
   struct stat st {};
-  if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+  if (::stat(FsName(path).c_str(), &st) != 0) return std::nullopt;
   FileDetails details;
   details.size = static_cast<std::uint64_t>(st.st_size);
   details.date = UnixTimeToDateTime(st.st_mtim.tv_sec);
@@ -90,8 +126,37 @@ std::string IncludeTrailingPathDelimiter(std::string_view path) {
   return out;
 }
 
+std::string GetCurrentDir() {
+  std::unique_ptr<char, decltype(&std::free)> cwd(::getcwd(nullptr, 0), &std::free);
+  return cwd ? ProgramName(cwd.get()) : std::string();
+}
+
+bool SetCurrentDir(const std::string& dir) { return ::chdir(FsName(dir).c_str()) == 0; }
+
+FolderNames FolderEntryNames(const std::string& folder) {
+  FolderNames names;
+  std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(FsName(folder.empty() ? "." : folder).c_str()), &::closedir);
+  if (!dir) return names;
+  while (const dirent* entry = ::readdir(dir.get())) {
+    bool regular = entry->d_type == DT_REG;
+    bool isFolder = entry->d_type == DT_DIR;
+    if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+      struct stat st {};
+      const bool known = ::fstatat(::dirfd(dir.get()), entry->d_name, &st, 0) == 0;
+      regular = known && S_ISREG(st.st_mode);
+      isFolder = known && S_ISDIR(st.st_mode);
+    }
+    if (isFolder && (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0)) continue;
+    if (!regular && !isFolder) continue;
+    if (std::optional<std::string> name = TryProgramName(entry->d_name))
+      (regular ? names.files : names.folders).push_back(std::move(*name));
+  }
+  return names;
+}
+
 std::optional<std::string> ReadFileBytes(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const std::string fsPath = FsName(path);
+  const int fd = ::open(fsPath.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
   std::string bytes;
   char buf[65536];
@@ -99,6 +164,7 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
     const ssize_t n = ::read(fd, buf, sizeof buf);
     if (n < 0) {
       if (errno == EINTR) continue;
+      const ErrnoKeeper keep;
       ::close(fd);
       return std::nullopt;
     }
@@ -109,24 +175,44 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
   return bytes;
 }
 
+bool CreateNewFile(const std::string& path) {
+  const int fd = ::open(FsName(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  ::close(fd);
+  return true;
+}
+
 bool ReplaceFileBytes(const std::string& path, std::string_view bytes) {
   // Through a symbolic link the file it names is replaced, not the link.
-  std::string target = path;
-  if (char* real = ::realpath(path.c_str(), nullptr)) {
+  std::string target = FsName(path);
+  if (char* real = ::realpath(target.c_str(), nullptr)) {
     target = real;
     std::free(real);
   }
   struct stat old {};
   const bool existed = ::stat(target.c_str(), &old) == 0;
-  if (existed && !S_ISREG(old.st_mode)) return false;
+  if (existed && !MayWrite(target, old)) return false;
 
   std::string temp = ExtractFilePath(target) + "." + ExtractFileName(target) + ".XXXXXX";
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return false;
+  if (existed) {
+    // Owner first: a change of owner clears the set-id bits the mode restores.
+    // Only the superuser may give the file away; the group may still follow.
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0 && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
+      // The writer's own owner and group then stand.
+    }
+  }
   const mode_t mode = existed ? (old.st_mode & 07777) : NewFileMode();
-  const bool written = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  const bool closed = ::close(fd) == 0;
-  if (!written || !closed || ::rename(temp.c_str(), target.c_str()) != 0) {
+  bool done = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  if (done) {
+    done = ::close(fd) == 0;
+  } else {
+    const ErrnoKeeper keep;  // the failed write's reason
+    ::close(fd);
+  }
+  if (!done || ::rename(temp.c_str(), target.c_str()) != 0) {
+    const ErrnoKeeper keep;
     ::unlink(temp.c_str());
     return false;
   }
@@ -138,4 +224,8 @@ bool ReplaceFileBytes(const std::string& path, std::string_view bytes) {
     ::close(dir);
   }
   return true;
+}
+
+std::string FileCreateErrorText(const std::string& path, int reason) {
+  return "Cannot create file \"" + path + "\". " + SysErrorMessage(reason);
 }

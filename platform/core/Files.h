@@ -1,11 +1,13 @@
 // Files and paths. Paths use the host's "/" separator; a folder path ends
-// with it.
+// with it. Names are the programs' Windows-1252 text, converted at the
+// file-system boundary (FileNames.h).
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "DateTime.h"
 
@@ -14,6 +16,8 @@ constexpr char PathDelim = '/';
 bool FileExists(const std::string& path);  // a regular file
 bool DirectoryExists(const std::string& path);
 bool DeleteFile(const std::string& path);
+// A regular file this process may run.
+bool FileIsExecutable(const std::string& path);
 
 struct FileDetails {
   std::uint64_t size = 0;
@@ -27,8 +31,34 @@ std::string ExtractFileExt(std::string_view path);   // with its dot
 std::string ChangeFileExt(std::string_view path, std::string_view ext);
 std::string IncludeTrailingPathDelimiter(std::string_view path);
 
-// Reads a whole file; nullopt when it cannot be read.
+// The process's current folder, without a trailing "/"; a folder whose name
+// the programs cannot hold raises EConvertError (FileNames.h).
+std::string GetCurrentDir();
+bool SetCurrentDir(const std::string& dir);
+// The names of the regular files and of the folders in a folder, in no
+// order; nothing when it cannot be read. Names the programs cannot hold are
+// left out.
+struct FolderNames {
+  std::vector<std::string> files;
+  std::vector<std::string> folders;
+};
+FolderNames FolderEntryNames(const std::string& folder);
+inline std::vector<std::string> FolderFileNames(const std::string& folder) { return FolderEntryNames(folder).files; }
+
+// Reads a whole file; nullopt when it cannot be read, errno telling why
+// (ENOENT: there is no such file).
 std::optional<std::string> ReadFileBytes(const std::string& path);
+// Creates an empty file that did not exist; false when it existed or could
+// not be created.
+bool CreateNewFile(const std::string& path);
 // Writes a whole file beside the target and renames it over the target, so
-// the target holds either its old bytes or all the new ones. False on failure.
+// the target holds either its old bytes or all the new ones; it keeps its
+// permissions and, where this process may give them, its owner and group.
+// A target that may not be written is left as it is: one without write
+// permission for this process, or, since the superuser passes every
+// permission check, one that nobody may write, as editors treat it. False on
+// failure, errno telling why.
 bool ReplaceFileBytes(const std::string& path, std::string_view bytes);
+// The platform's text for a file that could not be created or replaced:
+// Cannot create file "<path>". <the system's reason>
+std::string FileCreateErrorText(const std::string& path, int reason);

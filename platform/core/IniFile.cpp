@@ -1,5 +1,6 @@
 #include "IniFile.h"
 
+#include <cerrno>
 #include <optional>
 #include <unordered_set>
 
@@ -28,10 +29,15 @@ class IniText {
     std::string value;  // Key: the value, blanks trimmed
   };
 
-  // A missing or unreadable file reads as empty.
+  // A missing file reads as empty. So does one that exists but cannot be
+  // read, as the profile routines have it, but that one is never written:
+  // it would be replaced with less than it holds.
   explicit IniText(const std::string& fileName) {
     const std::optional<std::string> bytes = ReadFileBytes(fileName);
-    if (!bytes) return;
+    if (!bytes) {
+      writable_ = errno == ENOENT || errno == ENOTDIR;
+      return;
+    }
     const std::string& b = *bytes;
     std::size_t start = 0;
     for (std::size_t i = 0; i < b.size(); ++i) {
@@ -44,6 +50,7 @@ class IniText {
   }
 
   const std::vector<Line>& Lines() const { return lines_; }
+  bool Writable() const { return writable_; }
 
   // Every line of the sections with this name (a name may repeat; the first
   // occurrence of a key wins), as [begin, end) ranges after the header.
@@ -103,7 +110,9 @@ class IniText {
     const std::string_view t = TrimBlanks(line.text);
     if (t.empty() || t[0] == ';') return;
     if (t[0] == '[') {
-      const std::size_t close = t.find(']');
+      // The name ends at the last "]", so a folder such as "[old]" in a
+      // path stays part of it.
+      const std::size_t close = t.rfind(']');
       line.kind = Line::Kind::Section;
       line.name = TrimBlanks(t.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
       return;
@@ -116,6 +125,7 @@ class IniText {
   }
 
   std::vector<Line> lines_;
+  bool writable_ = true;
 };
 
 // A value as it is read: without matching quotes around it, cut to the
@@ -124,6 +134,11 @@ std::string ReadValue(std::string_view value) {
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
     value = value.substr(1, value.size() - 2);
   return std::string(value.substr(0, kMaxValueLength));
+}
+
+void Save(const std::string& fileName, const IniText& ini) {
+  if (!ini.Writable() || !ReplaceFileBytes(fileName, ini.Bytes()))
+    throw EIniFileException("Unable to write to " + fileName);
 }
 
 }  // namespace
@@ -169,7 +184,7 @@ void TIniFile::WriteString(const std::string& section, const std::string& ident,
     ini.Insert(n++, "[" + section + "]");
     ini.Insert(n, ident + "=" + value);
   }
-  if (!ReplaceFileBytes(file_name_, ini.Bytes())) throw EIniFileException("Unable to write to " + file_name_);
+  Save(file_name_, ini);
 }
 
 void TIniFile::WriteInteger(const std::string& section, const std::string& ident, int value) {
@@ -238,7 +253,7 @@ void TIniFile::EraseSection(const std::string& section) {
   if (sections.empty()) return;
   // From the last, so the earlier ranges stay valid; each with its header.
   for (auto it = sections.rbegin(); it != sections.rend(); ++it) ini.Erase(it->first - 1, it->second);
-  if (!ReplaceFileBytes(file_name_, ini.Bytes())) throw EIniFileException("Unable to write to " + file_name_);
+  Save(file_name_, ini);
 }
 
 void TIniFile::DeleteKey(const std::string& section, const std::string& ident) {
@@ -246,5 +261,5 @@ void TIniFile::DeleteKey(const std::string& section, const std::string& ident) {
   const std::vector<std::size_t> found = ini.KeyLines(section, ident);
   if (found.empty()) return;
   for (auto it = found.rbegin(); it != found.rend(); ++it) ini.Erase(*it, *it + 1);
-  if (!ReplaceFileBytes(file_name_, ini.Bytes())) throw EIniFileException("Unable to write to " + file_name_);
+  Save(file_name_, ini);
 }

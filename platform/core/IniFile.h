@@ -2,7 +2,9 @@
 // regard to ASCII letter case, every other line (comments included) kept as
 // it is, every write carried to the file at once. A write replaces the file
 // whole (written beside it, then renamed), so it is never half-written. A
-// missing file reads as empty; blanks around keys and values are ignored.
+// missing file reads as empty; so does one that cannot be read, and writing
+// that one raises, so it never loses what it held. Blanks around keys and
+// values are ignored. A section name ends at the last "]" of its line.
 #pragma once
 
 #include <string>

@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <thread>
 
+#include "FileNames.h"
+
 extern char** environ;
 
 std::string BrowserCommandLine(const std::string& browser, const std::string& file) {
@@ -50,6 +52,9 @@ std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
 std::uint32_t StartProcess(const std::string& commandLine) {
   std::vector<std::string> words = SplitCommandLine(commandLine);
   if (words.empty() || words[0].empty()) return 0;
+  // The program and its arguments (file names, most often) in the system's
+  // form of text.
+  for (std::string& w : words) w = FsName(w);
   std::vector<char*> argv;
   for (std::string& w : words) argv.push_back(w.data());
   argv.push_back(nullptr);

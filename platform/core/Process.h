@@ -11,7 +11,8 @@
 std::vector<std::string> SplitCommandLine(const std::string& commandLine);
 
 // Starts the program in the background (searched on PATH when the word holds
-// no "/") and returns its process id, or 0 when it could not be started. The
+// no "/"), its words converted as file names are (FileNames.h), and returns
+// its process id, or 0 when it could not be started. The
 // child is reaped when it ends.
 std::uint32_t StartProcess(const std::string& commandLine);
 

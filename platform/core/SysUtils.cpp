@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <cstdlib>
 #include <limits>
 
@@ -235,4 +236,11 @@ bool IsValidIdent(std::string_view s) {
   for (char c : s.substr(1))
     if (!alpha(c) && !(c >= '0' && c <= '9')) return false;
   return true;
+}
+
+std::string SysErrorMessage(int code) {
+  // The locale-independent text: the programs speak English or French, never
+  // the host's language.
+  if (const char* text = ::strerrordesc_np(code)) return text;
+  return "Unknown error " + IntToStr(code);
 }

@@ -78,3 +78,6 @@ std::string StringOfChar(char c, int count);
 // A Pascal identifier: an ASCII letter or "_" first, then letters, digits or
 // "_"; the empty text is none.
 bool IsValidIdent(std::string_view s);
+// The system's English text for an error code (errno), as the run-time
+// library's SysErrorMessage gives the platform's own.
+std::string SysErrorMessage(int code);

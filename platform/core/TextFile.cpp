@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "FileNames.h"
 #include "StringList.h"
 #include "SysUtils.h"
 
@@ -11,7 +12,7 @@ std::vector<std::string> ReadTextFileLines(const std::string& path, std::source_
   auto fail = [&](int code) {
     return EInOutError(Format("I/O error %d", {code}), RaiseAddress::At(where));
   };
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(FsName(path).c_str(), "rb"), &std::fclose);
   if (!file) throw fail(errno);
   std::string bytes;
   char buffer[4096];

@@ -1,6 +1,7 @@
 #include "GuiApplication.h"
 
 #include <QApplication>
+#include <cstdlib>
 
 #include "AccessViolation.h"
 #include "Form.h"
@@ -28,6 +29,10 @@ TGuiApplication::TGuiApplication(int& argc, char** argv)
       previous_screen_(Screen) {
   Screen = &screen_;
   InstallAccessViolationHandler();
+  if (!ExeNameError().empty()) {
+    MessageBox(ExeNameError(), Title, MB_OK | MB_ICONSTOP);
+    std::exit(EXIT_FAILURE);
+  }
 }
 
 TGuiApplication::~TGuiApplication() {

@@ -1,7 +1,8 @@
 // The application object of a windowed program: TApplication over a
 // QApplication. For its lifetime it provides the real message and file
 // dialogs and the screen, and turns bad pointer accesses into
-// EAccessViolation.
+// EAccessViolation. A program whose executable lies where the programs' file
+// names cannot reach refuses to start with an error box.
 #pragma once
 
 #include <memory>

@@ -7,6 +7,8 @@
 // jpeglib.h needs FILE and size_t declared first.
 #include <jpeglib.h>
 
+#include "FileNames.h"
+
 namespace {
 
 // libjpeg is C: an error may not unwind through it as an exception, so its
@@ -62,7 +64,7 @@ bool Decode(std::FILE* file, QImage& image) {
 }  // namespace
 
 QImage LoadJpegImage(const std::string& path) {
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(FsName(path).c_str(), "rb"), &std::fclose);
   if (!file) return {};
   QImage image;
   if (!Decode(file.get(), image)) return {};

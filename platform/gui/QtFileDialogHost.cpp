@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "FileNames.h"
 #include "QtText.h"
 
 std::string QtFileFilter(const std::string& filter) {
@@ -56,6 +57,8 @@ bool QtFileDialogHost::Show(const FileDialogRequest& r, std::string& fileName) {
     dialog.selectFile(proposed.fileName());
   }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-  fileName = As(dialog.selectedFiles().first());
+  // A picked name the programs cannot hold is refused, never replaced by
+  // another name.
+  fileName = ProgramName(dialog.selectedFiles().first().toUtf8().toStdString());
   return true;
 }

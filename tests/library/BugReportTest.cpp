@@ -1,8 +1,14 @@
 // Numbered HTML reports, the station settings file and the message table.
+#include <sys/stat.h>
+
+#include <climits>
+#include <filesystem>
+
 #include "FileSizeLimit.h"
 #include "Files.h"
 #include "SysUtils.h"
 #include "LibraryFixture.h"
+#include "WithoutRoot.h"
 
 namespace {
 
@@ -188,6 +194,148 @@ TEST_F(BugReportTest, StationLabelIsWrittenThrough) {
   again.LoadStationSettings();
   EXPECT_EQ(again.StationId, "Bench 4");
   EXPECT_EQ(again.LastReportNum, 1);
+}
+
+// Only an existing file with AskOverwrite set brings the question; a file
+// that exists without it, or AskOverwrite without a file, brings none.
+TEST_F(BugReportTest, AsksBeforeOverwritingOnlyAnExistingFileWhenAskOverwriteIsSet) {
+  Raise("Boom");
+  const std::size_t questions = dialogs.Shown().size();
+  std::string error;
+  dir.Write("Mine.htm", "old");
+  std::string report = "Mine.htm";
+  ASSERT_EQ(Create(report, error, false), 0);
+  EXPECT_EQ(dialogs.Shown().size(), questions);
+  EXPECT_THAT(dir.Read("Mine.htm"), HasSubstr("BugReport 0001"));
+
+  report = "New.htm";
+  ASSERT_EQ(Create(report, error, true), 0);
+  EXPECT_EQ(dialogs.Shown().size(), questions);
+  EXPECT_THAT(dir.Read("New.htm"), HasSubstr("BugReport 0002"));
+
+  dialogs.Answer(mrYes);
+  report = "Mine.htm";
+  ASSERT_EQ(Create(report, error, true), 0);
+  ASSERT_EQ(dialogs.Shown().size(), questions + 1);
+  EXPECT_EQ(dialogs.Last().text, dir.File("Mine.htm") + " already exists. Overwrite it ?");
+  EXPECT_THAT(dir.Read("Mine.htm"), HasSubstr("BugReport 0003"));
+}
+
+// A report file nobody may write is not replaced, not even by the
+// superuser: the writer's result tells it.
+TEST_F(BugReportTest, AReadOnlyReportFileIsNotReplaced) {
+  Raise("Boom");
+  dir.Write("Mine.htm", "old");
+  ::chmod(dir.File("Mine.htm").c_str(), 0444);
+  std::string report = "Mine.htm", error;
+  EXPECT_EQ(Create(report, error), 4);
+  EXPECT_EQ(error, "Error while writing file " + dir.File("Mine.htm"));
+  EXPECT_EQ(dir.Read("Mine.htm"), "old");
+}
+
+// With "Lumbrick.ini" lost, numbering starts again; the new reports take
+// the numbers whose files do not exist, and the settings file holds the
+// last one used.
+TEST_F(BugReportTest, NumberingStartedAgainReplacesNoOlderReport) {
+  dir.Write("BugReport_0001.htm", "first");
+  dir.Write("BugReport_0002.htm", "second");
+  dir.Write("BugReport_0004.htm", "fourth");
+  Raise("Boom");
+  std::string report, error;
+  ASSERT_EQ(Create(report, error), 0);
+  EXPECT_EQ(report, dir.File("BugReport_0003.htm"));
+  EXPECT_THAT(dir.Read("BugReport_0003.htm"), HasSubstr("********** BugReport 0003 **********\r"));
+  report.clear();
+  ASSERT_EQ(Create(report, error), 0);
+  EXPECT_EQ(report, dir.File("BugReport_0005.htm"));
+  EXPECT_EQ(dir.Read("BugReport_0001.htm"), "first");
+  EXPECT_EQ(dir.Read("BugReport_0002.htm"), "second");
+  EXPECT_EQ(dir.Read("BugReport_0004.htm"), "fourth");
+  EXPECT_EQ(dir.Read("Lumbrick.ini"), "[Section]\r\nLastReportNum=5\r\n");
+  EXPECT_EQ(lib->LastReportNum, 5);
+}
+
+// The settings file holds a 32-bit number: past the largest one there is
+// none left, which is a failed write naming the settings file, and nothing
+// is written or replaced.
+TEST_F(BugReportTest, NoNumberLeftIsAFailedWriteThatChangesNothing) {
+  Raise("Boom");
+  const std::string ini = "[Section]\r\nLastReportNum=2147483646\r\n";
+  dir.Write("Lumbrick.ini", ini);
+  dir.Write("BugReport_2147483647.htm", "the last one");
+  lib->LastReportNum = INT_MAX - 1;
+  std::string report, error;
+  EXPECT_EQ(Create(report, error), 4);
+  EXPECT_EQ(error, "Error while writing file " + dir.File("Lumbrick.ini"));
+  EXPECT_EQ(report, "");
+  lib->LastReportNum = INT_MAX;
+  EXPECT_EQ(Create(report, error), 4);
+  EXPECT_EQ(dir.Read("Lumbrick.ini"), ini);
+  EXPECT_EQ(dir.Read("BugReport_2147483647.htm"), "the last one");
+  EXPECT_EQ(lib->LastReportNum, INT_MAX);
+  lib->CreateAndOpenBugReport();
+  EXPECT_EQ(dialogs.Last().text,
+            "Impossible to Create HTML Bug Report\n\rError while writing file " + dir.File("Lumbrick.ini"));
+}
+
+// A settings file nobody may write stops the report before anything is
+// written: the failure goes to the library's handler, the file stays whole.
+TEST_F(BugReportTest, AReadOnlySettingsFileIsKeptAndNoReportIsWritten) {
+  Raise("Boom");
+  const std::string ini = "[Section]\r\nStationId=Desk 4\r\nLastReportNum=7\r\n";
+  dir.Write("Lumbrick.ini", ini);
+  ::chmod(dir.File("Lumbrick.ini").c_str(), 0444);
+  lib->LastReportNum = 7;
+  std::string report, error;
+  try {
+    Create(report, error);
+    ADD_FAILURE() << "no failure";
+  } catch (const EIniFileException& e) {
+    EXPECT_EQ(e.Message(), "Unable to write to " + dir.File("Lumbrick.ini"));
+  }
+  EXPECT_EQ(dir.Read("Lumbrick.ini"), ini);
+  EXPECT_FALSE(FileExists(dir.File("BugReport_0008.htm")));
+  EXPECT_EQ(lib->LastReportNum, 7);
+}
+
+// As a user who may write "Lumbrick.ini" but not read it: its station label
+// and number are unknown, so it is not rewritten with a number alone.
+TEST_F(BugReportTest, AnUnreadableSettingsFileIsKeptAndNoReportIsWritten) {
+  Raise("Boom");
+  const std::string ini = "[Section]\r\nStationId=Desk 4\r\nLastReportNum=7\r\n";
+  dir.Write("Lumbrick.ini", ini);
+  ASSERT_TRUE(GiveToChild(dir.Path()));
+  ASSERT_TRUE(GiveToChild(dir.File("Lumbrick.ini")));
+  ::chmod(dir.File("Lumbrick.ini").c_str(), 0200);
+  const std::string failure = RunWithoutRoot([&]() -> std::string {
+    TLumbrick fresh(nullptr);
+    VIX = &fresh;
+    fresh.AppPath = dir.Path();
+    fresh.LoadStationSettings();
+    std::string report, error;
+    try {
+      fresh.CreateBugReport(lib->ModelFile, report, false, error);
+    } catch (const EIniFileException&) {
+      return {};
+    }
+    return "no failure";
+  });
+  EXPECT_EQ(failure, "");
+  EXPECT_EQ(dir.Read("Lumbrick.ini"), ini);
+  EXPECT_FALSE(FileExists(dir.File("BugReport_0001.htm")));
+  EXPECT_FALSE(FileExists(dir.File("BugReport_0008.htm")));
+}
+
+// A program folder named with "é" (E9 in the program's text, C3 A9 on the
+// file system): the report lands in it.
+TEST_F(BugReportTest, AProgramFolderWithAnAccent) {
+  std::filesystem::create_directory(dir.Path() + "Rapports d\xC3\xA9" "fauts");
+  lib->AppPath = dir.Path() + "Rapports d\xE9" "fauts/";
+  Raise("Boom");
+  std::string report, error;
+  ASSERT_EQ(lib->CreateBugReport(lib->ModelFile, report, false, error), 0);
+  EXPECT_EQ(report, lib->AppPath + "BugReport_0001.htm");
+  EXPECT_TRUE(std::filesystem::exists(dir.Path() + "Rapports d\xC3\xA9" "fauts/BugReport_0001.htm"));
 }
 
 TEST(MessageTable, EnglishFrenchAndFallback) {

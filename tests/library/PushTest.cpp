@@ -1,7 +1,9 @@
 // The stack list: which names an unwinding exception collects.
+#include <algorithm>
 #include <thread>
 
 #include "LibraryFixture.h"
+#include "StringList.h"
 
 namespace {
 
@@ -103,8 +105,23 @@ TEST_F(PushTest, ProcessingClearsTheListAndTheDebugMessage) {
   EXPECT_THAT(lib->StackList(), ElementsAre("Procedure Raise", "Function Middle"));
 }
 
-// Pushes from worker threads while the GUI thread processes exceptions: the
-// list must never be torn (run under ThreadSanitizer in the tsan build).
+// The lines of the stack list section of a technical text.
+std::vector<std::string> StackSection(const std::string& technical) {
+  TStringList lines;
+  lines.SetText(technical);
+  std::vector<std::string> section;
+  int i = 0;
+  while (i < lines.Count() && lines.Strings(i) != "=== Stack List ===") ++i;
+  for (++i; i < lines.Count() && !lines.Strings(i).empty(); ++i) section.push_back(lines.Strings(i));
+  return section;
+}
+
+// Pushes from worker threads while the GUI thread processes exceptions (run
+// under ThreadSanitizer in the tsan build). All the workers' exceptions come
+// from one raise site, the GUI thread's from another, so a list holds the
+// names of one site only; every name arrives whole, and a report's section
+// stays well formed: its names, each one blank further in, then the
+// exception one blank further still.
 TEST_F(PushTest, PushesFromWorkerThreadsDoNotRaceWithProcessing) {
   std::atomic<bool> stop{false};
   std::vector<std::thread> workers;
@@ -117,11 +134,29 @@ TEST_F(PushTest, PushesFromWorkerThreadsDoNotRaceWithProcessing) {
         }
       }
     });
-  dialogs.Answer(mrNo);
+  const std::vector<std::string> workerNames{"Procedure Raise", "Function Middle"};
+  const auto isWorkerName = [&](const std::string& name) {
+    return std::find(workerNames.begin(), workerNames.end(), name) != workerNames.end();
+  };
   for (int i = 0; i < 200; ++i) {
     dialogs.Answer(i % 2 ? mrYes : mrNo);
+    Window().technicalText.clear();
     Run(OtherSite);
-    for (const std::string& name : lib->StackList()) EXPECT_FALSE(name.empty());
+    // Processing cleared the GUI thread's name: only the workers' remain.
+    for (const std::string& name : lib->StackList()) ASSERT_TRUE(isWorkerName(name)) << '"' << name << '"';
+    if (i % 2 == 0) continue;
+    const std::vector<std::string> section = StackSection(Window().technicalText);
+    ASSERT_FALSE(section.empty());
+    const std::size_t names = section.size() - 1;
+    const std::string exceptionLine =
+        names == 0 ? "- *** " : std::string(names, ' ') + "*** ";
+    EXPECT_EQ(section.back(), exceptionLine + "EStringListError : List index out of bounds (3)");
+    const bool gui = names == 1 && section[0] == "- Procedure OtherSite";
+    for (std::size_t k = 0; k < names && !gui; ++k) {
+      const std::string prefix = std::string(k, ' ') + "- ";
+      ASSERT_EQ(section[k].substr(0, prefix.size()), prefix) << section[k];
+      EXPECT_TRUE(isWorkerName(section[k].substr(prefix.size()))) << section[k];
+    }
   }
   stop = true;
   for (auto& t : workers) t.join();

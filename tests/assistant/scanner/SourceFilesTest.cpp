@@ -161,7 +161,7 @@ TEST_F(ScannerTest, AFailedSaveShowsTheErrorAbortsAndKeepsTheState) {
   ASSERT_EQ(dialogs.Shown().size(), 1u);
   EXPECT_EQ(dialogs.Last().type, TMsgDlgType::mtError);
   EXPECT_EQ(dialogs.Last().buttons, mbOK);
-  EXPECT_EQ(dialogs.Last().text, "Cannot create file \"" + s.FileName + "\"");
+  EXPECT_EQ(dialogs.Last().text, "Cannot create file \"" + s.FileName + "\". No such file or directory");
 }
 
 TEST_F(ScannerTest, AFailedSaveLeavesTheOldFileIntact) {

@@ -3,6 +3,10 @@
 // report written and handed to the browser hook.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -106,7 +110,7 @@ TEST_F(ReportWindowTest, YesThenCreateWritesAndOpensTheReport) {
   EXPECT_EQ(seenTab, "Technical Informations");
   EXPECT_TRUE(seenInfos.contains("- Procedure TfmMain.btGoClick\n - Procedure Middle\n  - Function Innermost\n"
                                  "   *** EConvertError : '12a' is not a valid integer value\n"));
-  EXPECT_TRUE(seenInfos.contains("ActiveForm=fmMain (Main)") || seenInfos.contains("ActiveForm= ()"));
+  EXPECT_TRUE(seenInfos.contains("ActiveForm=fmMain (Main)")) << seenInfos.toStdString();
 
   EXPECT_EQ(openedReport, dir.File("BugReport_0001.htm"));
   const std::string report = dir.Read("BugReport_0001.htm");
@@ -193,6 +197,66 @@ TEST_F(ReportWindowTest, ALongMessageWrapsAndGrowsTheHeader) {
   EXPECT_EQ(label->width(), 465);
   EXPECT_GT(label->heightForWidth(465), oneLine);
   window->hide();
+}
+
+// The exception label shows the message as it is: markup typed by a user
+// is text.
+TEST_F(ReportWindowTest, TheMessageIsPlainText) {
+  auto* window = dynamic_cast<TfmLumbrick*>(fmLumbrick);
+  ASSERT_NE(window, nullptr);
+  window->PrepareForm(1);
+  window->SetExceptionText("'<b>12</b> &amp;' is not a valid integer value");
+  auto* label = window->findChild<QLabel*>("lbException");
+  EXPECT_EQ(label->textFormat(), Qt::PlainText);
+  EXPECT_EQ(label->text(), "'<b>12</b> &amp;' is not a valid integer value");
+}
+
+// Every caption shows whole in the host's font, in both languages; the
+// window as a user sees it is kept as a PNG beside the test program.
+TEST_F(ReportWindowTest, CaptionsShowWholeInBothLanguages) {
+  auto* window = dynamic_cast<TfmLumbrick*>(fmLumbrick);
+  ASSERT_NE(window, nullptr);
+  window->SetExceptionText("'12a' is not a valid integer value");
+  window->SetTechnicalText("***** Lumbrick Technical Informations *****\r\r6/15/2006 2:30:45 PM");
+  for (const int language : {2, 1}) {
+    window->PrepareForm(language);
+    window->show();
+    QApplication::processEvents();
+    for (const char* name : {"btCreate", "btClose"}) {
+      auto* header = window->findChild<QToolButton*>(name);
+      EXPECT_GE(header->width(), header->sizeHint().width()) << name << " " << language;
+      EXPECT_EQ(header->height(), 22);
+    }
+    EXPECT_GE(window->findChild<QToolButton*>("btCreate")->width(), 125);
+    EXPECT_GE(window->findChild<QToolButton*>("btClose")->width(), 78);
+    const QImage shot = window->grab().toImage();
+    ASSERT_TRUE(shot.save(language == 1 ? QStringLiteral(TEST_ARTIFACT_DIR "/report-window-english.png")
+                                        : QStringLiteral(TEST_ARTIFACT_DIR "/report-window-french.png")));
+    window->hide();
+  }
+}
+
+// A "Lumbrick.ini" that nobody may write: the report's failure reaches the
+// handler again while the window is open, and the file stays as it was.
+TEST_F(ReportWindowTest, AReadOnlySettingsFileIsReportedAndKept) {
+  const std::string ini = "[Section]\r\nStationId=Desk 4\r\nLastReportNum=7\r\n";
+  dir.Write("Lumbrick.ini", ini);
+  ::chmod(dir.File("Lumbrick.ini").c_str(), 0444);
+  QString question;
+  ModalAnswer answer(ModalAnswer::Click("btYes"));
+  answer.Then([](QWidget* modal) { modal->findChild<QToolButton*>("btCreate")->click(); });
+  answer.Then([&](QWidget* modal) {
+    question = modal->findChild<QLabel*>("qt_msgbox_label")->text();
+    modal->findChild<QPushButton*>("btNo")->click();
+  });
+  // The report window stays up after the failure; the user closes it.
+  answer.Then(ModalAnswer::Click("btClose"));
+  button->click();
+  EXPECT_TRUE(answer.Done());
+  EXPECT_EQ(question, Qs("Unable to write to " + dir.File("Lumbrick.ini") + ".\n\nView more informations ?"));
+  EXPECT_EQ(dir.Read("Lumbrick.ini"), ini);
+  EXPECT_FALSE(FileExists(dir.File("BugReport_0008.htm")));
+  EXPECT_TRUE(openedReport.empty());
 }
 
 }  // namespace

@@ -30,3 +30,15 @@ TEST(CodepageTest, UnmappableAndMalformedInputBecomesQuestionMarks) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CodepageTest, ExactConversionRefusesWhatItCannotHold) {
+  EXPECT_EQ(Utf8ToAnsiExact("Mod\u00E8le \u20AC"), "Mod\xE8le \x80");
+  EXPECT_EQ(Utf8ToAnsiExact(""), "");
+  EXPECT_EQ(Utf8ToAnsiExact("\u65E5"), std::nullopt);  // no Windows-1252 form
+  EXPECT_EQ(Utf8ToAnsiExact("a\xE9" "b"), std::nullopt);   // not UTF-8
+  EXPECT_EQ(Utf8ToAnsiExact("?"), "?");                   // a real question mark stays one
+}
+
+}  // namespace

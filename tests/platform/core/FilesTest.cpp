@@ -4,11 +4,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
+#include <fstream>
 
 #include "FileSizeLimit.h"
 #include "Files.h"
 #include "TempDir.h"
+#include "TextFile.h"
+#include "WithoutRoot.h"
 
 namespace {
 
@@ -116,6 +121,120 @@ TEST(FilesTest, ShortWriteLeavesTheTargetUntouched) {
   EXPECT_FALSE(replaced);
   EXPECT_EQ(dir.Read("keep.txt"), "old");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), std::filesystem::directory_iterator()), 1);
+}
+
+}  // namespace
+
+namespace {
+
+std::ptrdiff_t Entries(const std::string& folder) {
+  return std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator());
+}
+
+// Nobody may write a file without write permission: not this process, and
+// not the superuser either, which permission checks would let through.
+TEST(FilesTest, AFileWithoutWritePermissionIsNeverReplaced) {
+  TempDir dir;
+  const std::string file = dir.Write("ro.txt", "old");
+  ::chmod(file.c_str(), 0444);
+  const bool replaced = ReplaceFileBytes(file, "new");
+  const int reason = errno;
+  EXPECT_FALSE(replaced);
+  EXPECT_EQ(reason, EACCES);
+  EXPECT_EQ(dir.Read("ro.txt"), "old");
+  EXPECT_EQ(Entries(dir.Path()), 1);
+  EXPECT_EQ(FileCreateErrorText(file, reason), "Cannot create file \"" + file + "\". Permission denied");
+}
+
+// As an ordinary user: another user's file and a folder that refuses new
+// files are left alone; the user's own file is replaced.
+TEST(FilesTest, WithoutRootOnlyWhatTheUserMayWriteIsWritten) {
+  TempDir dir;
+  ASSERT_TRUE(GiveToChild(dir.Path()));
+  const std::string others = dir.Write("others.txt", "theirs");
+  if (::geteuid() != 0) ::chmod(others.c_str(), 0444);  // the tests' user owns it
+  const std::string mine = dir.Write("mine.txt", "mine");
+  ASSERT_TRUE(GiveToChild(mine));
+  ::mkdir(dir.File("closed").c_str(), 0555);
+  ASSERT_TRUE(GiveToChild(dir.File("closed")));
+  const std::string failure = RunWithoutRoot([&]() -> std::string {
+    if (ReplaceFileBytes(others, "new")) return "replaced another user's file";
+    if (errno != EACCES) return "reason " + std::to_string(errno);
+    if (!ReplaceFileBytes(mine, "new")) return "could not replace its own file";
+    if (ReplaceFileBytes(dir.File("closed/new.txt"), "x")) return "wrote into a closed folder";
+    if (errno != EACCES) return "reason " + std::to_string(errno);
+    if (CreateNewFile(dir.File("closed/probe.htm"))) return "created a file in a closed folder";
+    return {};
+  });
+  EXPECT_EQ(failure, "");
+  EXPECT_EQ(dir.Read("others.txt"), "theirs");
+  EXPECT_EQ(dir.Read("mine.txt"), "new");
+  EXPECT_EQ(Entries(dir.File("closed")), 0);
+  EXPECT_EQ(Entries(dir.Path()), 3);
+}
+
+// The superuser writing another user's file leaves it that user's file.
+TEST(FilesTest, ReplacingKeepsTheOwner) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only the superuser may give a file away";
+  TempDir dir;
+  const std::string file = dir.Write("theirs.txt", "old");
+  ASSERT_TRUE(GiveToChild(file));
+  ::chmod(file.c_str(), 0640);
+  struct stat before {};
+  ::stat(file.c_str(), &before);
+  ASSERT_TRUE(ReplaceFileBytes(file, "new"));
+  struct stat after {};
+  ::stat(file.c_str(), &after);
+  EXPECT_EQ(after.st_uid, before.st_uid);
+  EXPECT_EQ(after.st_gid, before.st_gid);
+  EXPECT_EQ(after.st_mode & 07777, 0640u);
+  EXPECT_EQ(dir.Read("theirs.txt"), "new");
+}
+
+// The programs' names are Windows-1252 ("é" is E9); the file system's are
+// UTF-8 (C3 A9). Every routine converts, both ways.
+TEST(FilesTest, NamesWithAccentsReachTheFileSystem) {
+  TempDir dir;
+  const std::string folder = dir.Path() + "D\xE9j\xE0 vu/";
+  const std::string fsFolder = dir.Path() + "D\xC3\xA9j\xC3\xA0 vu/";
+  ::mkdir(fsFolder.c_str(), 0755);
+  EXPECT_TRUE(DirectoryExists(folder));
+  ASSERT_TRUE(ReplaceFileBytes(folder + "caf\xE9.txt", "one\r\ntwo"));
+  EXPECT_EQ(Entries(fsFolder), 1);
+  EXPECT_TRUE(std::filesystem::exists(fsFolder + "caf\xC3\xA9.txt"));
+  EXPECT_TRUE(FileExists(folder + "caf\xE9.txt"));
+  EXPECT_EQ(ReadFileBytes(folder + "caf\xE9.txt"), "one\r\ntwo");
+  EXPECT_EQ(ReadTextFileLines(folder + "caf\xE9.txt"), (std::vector<std::string>{"one", "two"}));
+  ASSERT_TRUE(FindFileDetails(folder + "caf\xE9.txt"));
+  EXPECT_EQ(FindFileDetails(folder + "caf\xE9.txt")->size, 8u);
+  EXPECT_TRUE(CreateNewFile(folder + "r\xE9sum\xE9.htm"));
+  EXPECT_FALSE(CreateNewFile(folder + "r\xE9sum\xE9.htm"));  // it exists now
+
+  // Names the programs cannot hold are not listed: no substitute may name
+  // another file.
+  std::ofstream(fsFolder + "\xE6\x97\xA5\xE6\x9C\xAC.pas") << "x";  // two CJK characters
+  std::ofstream(fsFolder + "latin\xE9.pas") << "x";                  // not UTF-8
+  ::mkdir((fsFolder + "sub").c_str(), 0755);
+  std::vector<std::string> names = FolderFileNames(folder);
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"caf\xE9.txt", "r\xE9sum\xE9.htm"}));
+
+  struct CurrentDirGuard {
+    std::filesystem::path saved = std::filesystem::current_path();
+    ~CurrentDirGuard() { std::filesystem::current_path(saved); }
+  } guard;
+  ASSERT_TRUE(SetCurrentDir(folder));
+  EXPECT_EQ(GetCurrentDir(), dir.Path() + "D\xE9j\xE0 vu");
+  ::mkdir((fsFolder + "\xE6\x97\xA5").c_str(), 0755);
+  std::filesystem::current_path(fsFolder + "\xE6\x97\xA5");  // a name with no Windows-1252 form
+  try {
+    GetCurrentDir();
+    ADD_FAILURE() << "no error";
+  } catch (const EConvertError& e) {
+    EXPECT_EQ(e.Message(), "Cannot use the file name \"" + dir.Path() + "D\xE9j\xE0 vu/?\": it holds characters outside "
+                           "Windows-1252");
+  }
+  EXPECT_TRUE(DeleteFile(folder + "caf\xE9.txt"));
 }
 
 }  // namespace

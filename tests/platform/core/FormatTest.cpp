@@ -22,6 +22,15 @@ TEST_F(FormatTest, IntegersTextsAndPercent) {
   EXPECT_EQ(Format("%d", {std::numeric_limits<long long>::min()}), "-9223372036854775808");
 }
 
+// A 32-bit integer goes in as its own 32 bits: the smallest one is 80000000
+// in hexadecimal and 2147483648 unsigned, not a 64-bit pattern.
+TEST_F(FormatTest, TheSmallest32BitIntegerUnsignedAndInHexadecimal) {
+  const int smallest = std::numeric_limits<int>::min();
+  EXPECT_EQ(Format("%x", {smallest}), "80000000");
+  EXPECT_EQ(Format("%u", {smallest}), "2147483648");
+  EXPECT_EQ(Format("%d", {smallest}), "-2147483648");
+}
+
 TEST_F(FormatTest, PrecisionPadsIntegersWithZeros) {
   EXPECT_EQ(Format("%.4d", {7}), "0007");
   EXPECT_EQ(Format("%.4d", {12345}), "12345");

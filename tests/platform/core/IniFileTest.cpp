@@ -3,10 +3,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "FileSizeLimit.h"
 #include "FixedHost.h"
 #include "IniFile.h"
 #include "TempDir.h"
+#include "WithoutRoot.h"
 
 namespace {
 
@@ -107,10 +110,12 @@ TEST_F(IniFileTest, SectionValuesAreWhatReadStringReadsKeyByKey) {
 }
 
 TEST_F(IniFileTest, EmptyValueIsReadAsEmpty) {
-  dir.Write("Test.ini", "[S]\nk=\n");
+  dir.Write("Test.ini", "[S]\nk=\nquoted=\"\"\nsingle=''\n");
   TIniFile ini(path);
   EXPECT_EQ(ini.ReadString("S", "k", "def"), "");
   EXPECT_EQ(ini.ReadInteger("S", "k", 5), 5);
+  EXPECT_EQ(ini.ReadString("S", "quoted", "def"), "");
+  EXPECT_EQ(ini.ReadString("S", "single", "def"), "");
 }
 
 TEST_F(IniFileTest, TypedValues) {
@@ -206,6 +211,95 @@ TEST_F(IniFileTest, LongValuesAreReadUpTo2047Characters) {
   TIniFile ini(path);
   ini.WriteString("S", "long", std::string(3000, 'x'));
   EXPECT_EQ(ini.ReadString("S", "long", "").size(), 2047u);
+}
+
+}  // namespace
+
+namespace {
+
+// A project in a folder such as "[old]": its section is one section.
+TEST_F(IniFileTest, ASectionNameHoldingABracketIsOneSection) {
+  const std::string section = "/home/dev/[old]/Project1.dpr";
+  TIniFile ini(path);
+  ini.WriteString("GUI", "LastApp", section);
+  ini.WriteString(section, "DataFileName", "Project1.bul");
+  ini.WriteString(section, "SearchPath", "lib");
+  ini.WriteString(section, "SearchPath", "lib;..\\common");
+  EXPECT_EQ(dir.Read("Test.ini"),
+            "[GUI]\r\nLastApp=/home/dev/[old]/Project1.dpr\r\n"
+            "\r\n[/home/dev/[old]/Project1.dpr]\r\nDataFileName=Project1.bul\r\nSearchPath=lib;..\\common\r\n");
+  EXPECT_EQ(ini.ReadSections(), (std::vector<std::string>{"GUI", section}));
+  EXPECT_EQ(ini.ReadString(section, "DataFileName", ""), "Project1.bul");
+  EXPECT_TRUE(ini.SectionExists(section));
+  EXPECT_FALSE(ini.SectionExists("/home/dev/[old"));
+  ini.EraseSection(section);
+  EXPECT_EQ(dir.Read("Test.ini"), "[GUI]\r\nLastApp=/home/dev/[old]/Project1.dpr\r\n\r\n");
+}
+
+// Without write permission the file is kept whole: every kind of write
+// raises, reads go on. The superuser passes permission checks, so a file
+// that nobody may write counts as read-only for it too.
+TEST_F(IniFileTest, AReadOnlyFileIsNeverReplaced) {
+  const std::string old = "[Section]\r\nStationId=Desk 4\r\nLastReportNum=7\r\n";
+  dir.Write("Test.ini", old);
+  ::chmod(path.c_str(), 0444);
+  TIniFile ini(path);
+  EXPECT_EQ(ini.ReadInteger("Section", "LastReportNum", 0), 7);
+  EXPECT_THROW(ini.WriteInteger("Section", "LastReportNum", 8), EIniFileException);
+  EXPECT_THROW(ini.DeleteKey("Section", "StationId"), EIniFileException);
+  EXPECT_THROW(ini.EraseSection("Section"), EIniFileException);
+  EXPECT_EQ(dir.Read("Test.ini"), old);
+  struct stat st {};
+  ::stat(path.c_str(), &st);
+  EXPECT_EQ(st.st_mode & 07777, 0444u);
+}
+
+// A file that exists but cannot be read reads as empty, so a write would
+// leave it holding one key: the write raises instead. Tested as a user
+// that may write the file but not read it.
+TEST_F(IniFileTest, AnUnreadableFileIsNeverRewrittenWithLess) {
+  const std::string old = "[Section]\r\nStationId=Desk 4\r\nLastReportNum=7\r\n";
+  dir.Write("Test.ini", old);
+  ASSERT_TRUE(GiveToChild(dir.Path()));
+  ASSERT_TRUE(GiveToChild(path));
+  ::chmod(path.c_str(), 0200);
+  const std::string failure = RunWithoutRoot([&]() -> std::string {
+    TIniFile ini(path);
+    if (ini.ReadString("Section", "StationId", "None") != "None") return "read an unreadable file";
+    try {
+      ini.WriteInteger("Section", "LastReportNum", 1);
+      return "wrote over an unreadable file";
+    } catch (const EIniFileException& e) {
+      if (e.Message() != "Unable to write to " + path) return "unexpected message: " + e.Message();
+    }
+    try {
+      ini.EraseSection("Other");
+    } catch (const EIniFileException&) {
+      return "a change of nothing raised";
+    }
+    return {};
+  });
+  EXPECT_EQ(failure, "");
+  EXPECT_EQ(dir.Read("Test.ini"), old);
+}
+
+TEST_F(IniFileTest, WithoutRootAFolderThatRefusesNewFilesGetsNone) {
+  ::mkdir(dir.File("closed").c_str(), 0555);
+  ASSERT_TRUE(GiveToChild(dir.Path()));
+  ASSERT_TRUE(GiveToChild(dir.File("closed")));
+  const std::string file = dir.File("closed/Dromlet.ini");
+  const std::string failure = RunWithoutRoot([&]() -> std::string {
+    TIniFile ini(file);
+    try {
+      ini.WriteBool("Options", "English", false);
+    } catch (const EIniFileException&) {
+      return {};
+    }
+    return "no failure";
+  });
+  EXPECT_EQ(failure, "");
+  EXPECT_FALSE(std::filesystem::exists(file));
+  EXPECT_TRUE(std::filesystem::is_empty(dir.File("closed")));
 }
 
 }  // namespace

@@ -75,3 +75,20 @@ TEST_F(StartProcessTest, EndedChildrenAreReaped) {
 }
 
 }  // namespace
+
+namespace {
+
+// A browser or a report picked with "é" (Windows-1252 E9 in the programs)
+// is started and handed over as the system names them (UTF-8).
+TEST_F(StartProcessTest, NamesWithAccentsAreHandedOverAsTheSystemNamesThem) {
+  const std::string script = Script();
+  const std::string folder = dir.Path() + "Pr\xC3\xA9" "f\xC3\xA9r\xC3\xA9s/";
+  std::filesystem::create_directory(folder);
+  std::filesystem::rename(script, folder + "n\xC3\xA0vigateur.sh");
+  const std::uint32_t pid = StartProcess("\"" + dir.Path() + "Pr\xE9" "f\xE9r\xE9s/n\xE0vigateur.sh\" \"" +
+                                         dir.File("out.txt") + "\" \"BugReport caf\xE9.htm\"");
+  EXPECT_GT(pid, 0u);
+  EXPECT_EQ(WaitForFile("out.txt"), "BugReport caf\xC3\xA9.htm\n");
+}
+
+}  // namespace
