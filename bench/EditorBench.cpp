@@ -17,6 +17,7 @@
 #include <string>
 
 #include "AppObjects.h"
+#include "BenchFolder.h"
 #include "CommonGlobals.h"
 #include "Editor.h"
 #include "Files.h"
@@ -59,10 +60,9 @@ std::string GenerateUnit(const std::string& Name, int Routines) {
 void World() {
   static const bool made = [] {
     WindowHost();
-    const fs::path folder = fs::temp_directory_path() / ("EditorBench" + std::to_string(::getpid()));
-    fs::create_directories(folder);
+    static const TBenchFolder folder("corvane-editor-bench");
     InitCommonGlobals();
-    ExeDir = folder.string() + "/";
+    ExeDir = folder.Path();
     IniFile = std::make_unique<TIniFile>(ExeDir + SettingsFileName);
     fmLog = new TfmLog;
     ScanActions = {0, 2, 3};

@@ -21,6 +21,7 @@
 
 #include "AppObjects.h"
 #include "Application.h"
+#include "BenchFolder.h"
 #include "Main.h"
 #include "PageControl.h"
 #include "WindowHost.h"
@@ -33,10 +34,9 @@ namespace fs = std::filesystem;
 
 // A program folder of its own, with the shipped tables grown to 300 entries.
 std::string ProgramFolder() {
+  static const TBenchFolder program("corvane-bench");
   static const std::string folder = [] {
-    std::string pattern = (fs::temp_directory_path() / "corvane-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) std::abort();
-    const fs::path dir(pattern);
+    const fs::path dir(program.Path());
     for (const char* name : {"Dialogs.ini", "DialogsFr.ini", "vixModel.htm"})
       fs::copy_file(fs::path(CORVANE_DATA_DIR) / name, dir / name);
     int entries = 0;
@@ -50,7 +50,7 @@ std::string ProgramFolder() {
       english << n << "=Bench Text " << n << "\r\n";
       french << n << "=Texte du banc " << n << "\r\n";
     }
-    return pattern + "/";
+    return program.Path();
   }();
   return folder;
 }

@@ -13,8 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "Application.h"
 #include "Appli.h"
+#include "Application.h"
+#include "BenchFolder.h"
 #include "CommonGlobals.h"
 #include "Lumbrick.h"
 #include "OperationLog.h"
@@ -54,10 +55,7 @@ void WriteFile(const fs::path& Path, const std::string& Text) { std::ofstream(Pa
 // dozen small routines.
 class GeneratedProject {
  public:
-  explicit GeneratedProject(int Count) {
-    std::string pattern = (fs::temp_directory_path() / "corvane-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) std::abort();
-    root = pattern + "/";
+  explicit GeneratedProject(int Count) : folder("corvane-bench"), root(folder.Path()) {
     std::string searchPath;
     for (int f = 0; f < kFolders; ++f) {
       fs::create_directories(root + FolderName(f));
@@ -85,10 +83,7 @@ class GeneratedProject {
                               "begin\r\nend.\r\n");
     WriteFile(root + "P.dof", "[Directories]\r\nSearchPath=" + searchPath + "\r\n");
   }
-  ~GeneratedProject() {
-    std::error_code ec;
-    fs::remove_all(root, ec);
-  }
+  TBenchFolder folder;
   std::string root;
 };
 

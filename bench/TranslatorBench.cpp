@@ -10,6 +10,7 @@
 #include <string>
 
 #include "Application.h"
+#include "BenchFolder.h"
 #include "Lumbrick.h"
 #include "Translator.h"
 
@@ -21,10 +22,7 @@ namespace fs = std::filesystem;
 // words, numbered in a shuffled order, and every second French text present.
 class TranslationTables {
  public:
-  explicit TranslationTables(int Count) {
-    std::string pattern = (fs::temp_directory_path() / "corvane-translator-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) std::abort();
-    Dir = pattern + "/";
+  explicit TranslationTables(int Count) : Folder("corvane-translator-bench"), Dir(Folder.Path()) {
     std::string english = "; The assistant's texts\r\n[Text]\r\n";
     std::string french = "[Text]\r\n";
     for (int i = 0; i < Count; ++i) {
@@ -36,13 +34,7 @@ class TranslationTables {
     std::ofstream(Dir + "Dialogs.ini", std::ios::binary) << english;
     std::ofstream(Dir + "DialogsFr.ini", std::ios::binary) << french;
   }
-  ~TranslationTables() {
-    std::error_code ignored;
-    fs::remove_all(Dir, ignored);
-  }
-  TranslationTables(const TranslationTables&) = delete;
-  TranslationTables& operator=(const TranslationTables&) = delete;
-
+  TBenchFolder Folder;
   std::string Dir;
 };
 
