@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <cmath>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "Colors.h"
@@ -273,17 +274,13 @@ QPixmap GlyphPicture(TGlyph kind) {
   return {};
 }
 
-// Made at the first use, freed with the application object: pixmaps may not
-// outlive it.
+// Each picture is drawn at its first use (a window shows only some of them),
+// and all are freed with the application object: pixmaps may not outlive it.
 struct TPictureStore {
-  TImageList units = Units();
-  TImageList procs = Procs();
-  TImageList bugs = Bugs();
-  TImageList appli = Appli();
-  QPixmap logo = Logo();
-  QPixmap up = Arrow(true);
-  QPixmap down = Arrow(false);
-  std::vector<QPixmap> glyphs;  // by TGlyph, made once the lists exist
+  std::optional<TImageList> units, procs, bugs, appli;
+  std::optional<QPixmap> logo, up, down;
+  std::vector<std::optional<QPixmap>> glyphs =
+      std::vector<std::optional<QPixmap>>(static_cast<std::size_t>(TGlyph::Refresh) + 1);  // by TGlyph
 };
 
 TPictureStore* store = nullptr;
@@ -297,58 +294,62 @@ TPictureStore& Store() {
   if (store == nullptr) {
     store = new TPictureStore;
     qAddPostRoutine(FreeStore);
-    for (int k = 0; k <= static_cast<int>(TGlyph::Refresh); ++k)
-      store->glyphs.push_back(GlyphPicture(static_cast<TGlyph>(k)));
   }
   return *store;
+}
+
+template <class T, class Draw>
+const T& Made(std::optional<T>& slot, Draw draw) {
+  if (!slot) slot = draw();
+  return *slot;
 }
 
 }  // namespace
 
 const TImageList& UnitPictures() try {
-  return Store().units;
+  return Made(Store().units, Units);
 } catch (...) {
   VIX->Push("Function UnitPictures");
   throw;
 }
 
 const TImageList& ProcPictures() try {
-  return Store().procs;
+  return Made(Store().procs, Procs);
 } catch (...) {
   VIX->Push("Function ProcPictures");
   throw;
 }
 
 const TImageList& BugPictures() try {
-  return Store().bugs;
+  return Made(Store().bugs, Bugs);
 } catch (...) {
   VIX->Push("Function BugPictures");
   throw;
 }
 
 const TImageList& AppliPictures() try {
-  return Store().appli;
+  return Made(Store().appli, Appli);
 } catch (...) {
   VIX->Push("Function AppliPictures");
   throw;
 }
 
 const QPixmap& LogoPicture() try {
-  return Store().logo;
+  return Made(Store().logo, Logo);
 } catch (...) {
   VIX->Push("Function LogoPicture");
   throw;
 }
 
 const QPixmap& ArrowGlyph(bool Up) try {
-  return Up ? Store().up : Store().down;
+  return Up ? Made(Store().up, [] { return Arrow(true); }) : Made(Store().down, [] { return Arrow(false); });
 } catch (...) {
   VIX->Push("Function ArrowGlyph");
   throw;
 }
 
 const QPixmap& Glyph(TGlyph Kind) try {
-  return Store().glyphs.at(static_cast<std::size_t>(Kind));
+  return Made(Store().glyphs.at(static_cast<std::size_t>(Kind)), [Kind] { return GlyphPicture(Kind); });
 } catch (...) {
   VIX->Push("Function Glyph");
   throw;
