@@ -8,12 +8,12 @@
 // from the shipped model.
 #include <gmock/gmock.h>
 
-#include <QTabWidget>
 #include <QToolButton>
 #include <filesystem>
 #include <sstream>
 
 #include "AppObjects.h"
+#include "Application.h"
 #include "ComboBox.h"
 #include "Editor.h"
 #include "EditorOptions.h"
@@ -21,7 +21,6 @@
 #include "Guide.h"
 #include "InfosColors.h"
 #include "Log.h"
-#include "Lumbrick.h"
 #include "MainFixture.h"
 #include "ModalAnswer.h"
 #include "PageControl.h"
@@ -29,7 +28,6 @@
 #include "SourceScanner.h"
 #include "SpeedButton.h"
 #include "StringList.h"
-#include "Translator.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <gmock/gmock.h>
 
 #include <QLineEdit>
-#include <filesystem>
 #include <QMenu>
+#include <filesystem>
 
 #include "AppObjects.h"
 #include "Browser.h"
@@ -23,7 +23,6 @@
 #include "MainFixture.h"
 #include "ModalAnswer.h"
 #include "PageControl.h"
-#include "QtText.h"
 #include "ScanProgress.h"
 #include "SpeedButton.h"
 #include "Timer.h"
