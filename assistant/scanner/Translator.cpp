@@ -237,7 +237,10 @@ std::string TTextTranslator::Tr(const std::string& S) const try {
   if (S.empty()) return {};
   std::string result = Trim(S);
   const int i = Dialogs.FindItemIndex(result);
-  if (i != -1) result = Dialogs.GetTraduction(i);
+  if (i != -1)
+    result = Dialogs.GetTraduction(i);
+  else if (!result.empty())  // blanks alone are no text
+    FUnlisted.insert(result);
   // The outer blanks of S, one for one; a text of blanks only counts them once.
   const std::size_t leading = std::min(S.find_first_not_of(' '), S.size());
   const std::size_t last = S.find_last_not_of(' ');

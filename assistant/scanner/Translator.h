@@ -6,6 +6,7 @@
 #pragma once
 
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -67,12 +68,19 @@ class TTextTranslator {
   // The help pages of the current language.
   std::string GetHelpDir() const;
   std::string Tr(const std::string& S) const;
+  // The texts looked up in French that "Dialogs.ini" does not list, trimmed
+  // as looked up. With "Translator.log", which names the listed texts that
+  // have no French, it tells what the tables lack for the texts shown.
+  const std::set<std::string>& Unlisted() const { return FUnlisted; }
 
   std::unique_ptr<TIniFile> IniDialogs;
   TDialogs Dialogs;
   std::string Dir;  // with its trailing "/"
   std::string DialogsFile;
   std::string DialogsFrFile;
+
+ private:
+  mutable std::set<std::string> FUnlisted;
 };
 
 // The one translator, set by the program at start-up.

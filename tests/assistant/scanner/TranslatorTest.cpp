@@ -124,6 +124,18 @@ TEST_F(TranslatorTest, FrenchPutsTheOuterBlanksBackOneForOne) {
   EXPECT_EQ(t.Tr("r\xe9sum\xe9"), "R\xe9sum\xe9 fr");
 }
 
+// What the tables lack: the texts looked up in French that they do not list,
+// once each as looked up; English looks nothing up.
+TEST_F(TranslatorTest, UnlistedTextsAreKeptAsLookedUp) {
+  TTextTranslator& t = Make();
+  Language = 1;
+  t.Tr("English only");
+  Language = 2;
+  for (const char* text : {"  Close ", "Unknown //c", " Unknown //c", "Open", "   ", "", "Save", "\tMissing\r\n"})
+    t.Tr(text);
+  EXPECT_THAT(t.Unlisted(), ElementsAre("Missing", "Save", "Unknown //c"));  // "Save  " is never found
+}
+
 TEST_F(TranslatorTest, TrtUsesTheInstalledTranslator) {
   TTextTranslator& t = Make();
   Language = 2;

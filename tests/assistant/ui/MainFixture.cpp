@@ -2,6 +2,7 @@
 
 #include <QAbstractItemModel>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QTest>
 #include <fstream>
@@ -10,8 +11,12 @@
 #include "Application.h"
 #include "Browser.h"
 #include "CommonGlobals.h"
+#include "Editor.h"
+#include "Files.h"
 #include "FormIcon.h"
+#include "Log.h"
 #include "Lumbrick.h"
+#include "ModalAnswer.h"
 #include "PageControl.h"
 #include "Settings.h"
 #include "SpeedButton.h"
@@ -30,7 +35,8 @@ void Settle() {
   for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
 }
 
-MainTest::MainTest() : saved_exe_(Application->ExeName()), saved_dir_(fs::current_path()) {
+MainTest::MainTest()
+    : saved_exe_(Application->ExeName()), saved_dir_(fs::current_path()), real_report_window_(ReportWindowFactory()) {
   // Closing a test's window must not quit the application the tests run in.
   QGuiApplication::setQuitOnLastWindowClosed(false);
   for (const char* name : {"Dialogs.ini", "DialogsFr.ini", "vixModel.htm"})
@@ -41,7 +47,7 @@ MainTest::MainTest() : saved_exe_(Application->ExeName()), saved_dir_(fs::curren
 
 MainTest::~MainTest() {
   Close();
-  SetReportWindowFactory(nullptr);
+  SetReportWindowFactory(real_report_window_);
   Application->SetExeName(saved_exe_);
   fs::current_path(saved_dir_);
 }
@@ -55,8 +61,8 @@ TfmMain& MainTest::Open() {
 
 void MainTest::Close() {
   if (window == nullptr) return;
-  if (fmLumbrick != nullptr) {
-    EXPECT_EQ(Report().shown, reportsExpected) << Report().exceptionText;
+  if (const auto* report = dynamic_cast<const RecordingReportWindow*>(fmLumbrick)) {
+    EXPECT_EQ(report->shown, reportsExpected) << report->exceptionText;
   }
   delete window;
   window = nullptr;
@@ -70,6 +76,11 @@ void MainTest::Close() {
   DebugMode = false;
   IconList = nullptr;
   reportsExpected = 0;
+}
+
+void MainTest::InstallShippedData() const {
+  fs::copy(CORVANE_DATA_DIR, ProgramDir(), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  fs::remove(ProgramDir() + "CMakeLists.txt");
 }
 
 std::string MainTest::WriteProject(const std::string& Name, const std::vector<std::string>& Units) const {
@@ -104,6 +115,54 @@ void MainTest::OpenProject(const std::string& ProjectFile) {
 void MainTest::ClickRow(TOwnerDrawListBox* List, int Row, int X, Qt::KeyboardModifiers Keys) {
   const QRect rect = List->visualRect(List->model()->index(Row, 0));
   QTest::mouseClick(List->viewport(), Qt::LeftButton, Keys, QPoint(X, rect.center().y()));
+}
+
+void MainTest::ClickRow(TObjectGridBase* Grid, int Row) {
+  const QModelIndex index = Grid->model()->index(Row, 0);
+  Grid->scrollTo(index);
+  QTest::mouseClick(Grid->viewport(), Qt::LeftButton, {}, Grid->visualRect(index).center());
+}
+
+void MainTest::ShowUnit(const std::string& Name) {
+  for (int row = 0; row < fmEditor->sgSources->RowCount(); ++row) {
+    ClickRow(fmEditor->sgSources, row);
+    if (ExtractFileName(fmEditor->ShownUnit()->FileName) == Name) return;
+  }
+  ADD_FAILURE() << Name << " is not shown";
+}
+
+void MainTest::SecureCode(bool ScanAll, const std::function<void(QWidget*)>& Options) {
+  dialogs.Answer(ScanAll ? mrYes : mrNo);
+  ModalAnswer answer([&Options](QWidget* dialog) {
+    if (Options) Options(dialog);
+    ModalAnswer::Click("btValidate")(dialog);
+  });
+  window->btUpdateCode->click();
+  ASSERT_TRUE(answer.Done());
+  ASSERT_NE(fmEditor, nullptr);
+}
+
+std::vector<std::string> MainTest::LogLines() {
+  std::vector<std::string> lines;
+  for (int i = 0; i < fmLog->LineCount(); ++i) lines.push_back(fmLog->Lines(i));
+  return lines;
+}
+
+std::string MainTest::RecordingBrowser() const {
+  const std::string browser = dir.Write("web/browser.sh",
+                                        "#!/bin/sh\n"
+                                        "out=\"$(dirname \"$0\")/browser.out\"\n"
+                                        "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$out.tmp\"\n"
+                                        "mv \"$out.tmp\" \"$out\"\n");
+  fs::permissions(browser, fs::perms::owner_all);
+  return browser;
+}
+
+std::string MainTest::BrowserArguments() const {
+  const std::string out = dir.File("web/browser.out");
+  QDeadlineTimer deadline(10000);
+  while (!FileExists(out) && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  return FileExists(out) ? dir.Read("web/browser.out") : std::string();
 }
 
 void MainTest::ChoosePage(QWidget* Page) { window->PageControl1->setCurrentWidget(Page); }

@@ -2,22 +2,27 @@
 // does: the program folder is a temporary one with the shipped tables and
 // bug-report model (its name holds a blank), the clock and regional settings
 // are fixed, message and file dialogs are scripted, and the library's report
-// window records what reaches it. A failure nobody expected shows up there,
-// and Close checks that none did. Every global the window sets is restored.
+// window records what reaches it (unless a test asks for the real one). A
+// failure nobody expected shows up there, and Close checks that none did.
+// Every global the window sets is restored.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "FixedHost.h"
 #include "Main.h"
 #include "RecordingReportWindow.h"
+#include "ReportWindow.h"
 #include "ScriptedDialogs.h"
 #include "ScriptedFileDialogs.h"
 #include "TempDir.h"
+
+class TObjectGridBase;
 
 class MainTest : public ::testing::Test {
  protected:
@@ -48,11 +53,30 @@ class MainTest : public ::testing::Test {
   void OpenProject(const std::string& ProjectFile);
   // A mouse click on a row of a list (with Ctrl: one more row selected).
   static void ClickRow(TOwnerDrawListBox* List, int Row, int X = 40, Qt::KeyboardModifiers Keys = {});
+  // A click on a row of a grid of the scanner window, scrolled into view.
+  static void ClickRow(TObjectGridBase* Grid, int Row);
+  // Shows the unit of that file name in the scanner window.
+  static void ShowUnit(const std::string& Name);
+  // "Secure Code" with the options dialog validated as Options leaves it
+  // (nothing: as it opens), then the scan of all files asked for or not.
+  void SecureCode(bool ScanAll, const std::function<void(QWidget* Dialog)>& Options = {});
+  // The lines of the operation log.
+  static std::vector<std::string> LogLines();
+  // A web browser that records the arguments of its last start; its path.
+  std::string RecordingBrowser() const;
+  // The arguments of the recording browser's last start, one a line, once
+  // it has started (waiting ten seconds at most).
+  std::string BrowserArguments() const;
   // The user picks another page.
   void ChoosePage(QWidget* Page);
   // The texts of the dialogs shown so far, in order.
   std::vector<std::string> DialogTexts() const;
+  // The recording report window (not the real one).
   RecordingReportWindow& Report() const;
+  // The next window opened gets the program's own report window.
+  void UseRealReportWindow() const { SetReportWindowFactory(real_report_window_); }
+  // Every data file the program ships beside itself, help pages included.
+  void InstallShippedData() const;
 
   FixedHost host;
   ScriptedDialogs dialogs;
@@ -65,6 +89,7 @@ class MainTest : public ::testing::Test {
  private:
   std::string saved_exe_;
   std::filesystem::path saved_dir_;
+  TReportWindowFactory real_report_window_;
 };
 
 // Lets pending events run.

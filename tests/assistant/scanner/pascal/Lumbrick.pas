@@ -1,7 +1,8 @@
 unit Lumbrick;
 
 { Test stand-in for the error-catching library: VIX records the routine
-  names that the protective blocks push, innermost first. }
+  names that the protective blocks push, innermost first; compiled with
+  -dPRINTPUSH it also prints each name as it is pushed. }
 
 interface
 
@@ -19,6 +20,9 @@ implementation
 
 procedure TLumbrick.Push(const RoutineName: string);
 begin
+{$IFDEF PRINTPUSH}
+  WriteLn('VIX.Push(''', RoutineName, ''')');
+{$ENDIF}
   if Chain <> '' then
     Chain := Chain + ' < ';
   Chain := Chain + RoutineName;
