@@ -102,29 +102,39 @@ void TOwnerDrawListBox::UpdateRow(int index) {
   if (index >= 0 && index < Count()) rows_->Changed(index);
 }
 
-int TOwnerDrawListBox::ItemIndex() const { return currentIndex().isValid() ? currentIndex().row() : -1; }
+int TOwnerDrawListBox::ItemIndex() const {
+  if (selectPending_) return pendingIndex_ >= 0 && pendingIndex_ < Count() ? pendingIndex_ : -1;
+  return currentIndex().isValid() ? currentIndex().row() : -1;
+}
 
 void TOwnerDrawListBox::SetItemIndex(int index) {
+  if (scrollOncePerPass_) {
+    // The selection and the picture follow at the next pass, once for all
+    // the rows set meanwhile; ItemIndex already answers the new row.
+    pendingIndex_ = index;
+    if (!selectPending_) {
+      selectPending_ = true;
+      QTimer::singleShot(0, this, [this] { ApplyItemIndex(); });
+    }
+    return;
+  }
+  Select(index);
+}
+
+void TOwnerDrawListBox::Select(int index) {
   if (index < 0 || index >= Count()) {
     selectionModel()->clear();
     return;
   }
   const QModelIndex row = rows_->index(index, 0);
-  if (!scrollOncePerPass_) {
-    selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    scrollTo(row);
-    return;
-  }
-  // The view's own scrolling on a new current row is held back too.
-  setAutoScroll(false);
   selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-  setAutoScroll(true);
-  if (scrollPending_) return;
-  scrollPending_ = true;
-  QTimer::singleShot(0, this, [this] {
-    scrollPending_ = false;
-    if (currentIndex().isValid()) scrollTo(currentIndex());
-  });
+  scrollTo(row);
+}
+
+void TOwnerDrawListBox::ApplyItemIndex() {
+  if (!selectPending_) return;
+  selectPending_ = false;
+  Select(pendingIndex_);
 }
 
 void TOwnerDrawListBox::SetScrollOncePerPass(bool once) { scrollOncePerPass_ = once; }

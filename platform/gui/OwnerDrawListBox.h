@@ -37,8 +37,8 @@ class TOwnerDrawListBox final : public QTableView {
   // -1 clears the selection. Runs no OnClick.
   void SetItemIndex(int index);
   // A list that grows by many rows a second, as a log does: SetItemIndex
-  // scrolls at the next pass of the event loop, once for all the rows set
-  // meanwhile, instead of moving the picture at every row.
+  // selects and scrolls at the next pass of the event loop, once for all the
+  // rows set meanwhile, instead of moving the picture at every row.
   void SetScrollOncePerPass(bool once);
 
   // Several rows may be selected at once (Ctrl and Shift clicks); the current
@@ -77,6 +77,10 @@ class TOwnerDrawListBox final : public QTableView {
 
   Rows* rows_;
   bool checkBoxes_ = false;
+  void Select(int index);
+  void ApplyItemIndex();
+
   bool scrollOncePerPass_ = false;
-  bool scrollPending_ = false;
+  bool selectPending_ = false;
+  int pendingIndex_ = -1;
 };
