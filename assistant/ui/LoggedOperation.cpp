@@ -2,17 +2,16 @@
 
 #include "Log.h"
 #include "Lumbrick.h"
+#include "TryFinally.h"
 
 void RunLogged(const std::string& Title, const std::function<void()>& Work) try {
   fmLog->StartLog(Title);
-  try {
-    Work();
-    fmLog->Success = true;
-  } catch (...) {
-    fmLog->TerminateLog();
-    throw;
-  }
-  fmLog->TerminateLog();
+  TryFinally(
+      [&] {
+        Work();
+        fmLog->Success = true;
+      },
+      [] { fmLog->TerminateLog(); });
 } catch (...) {
   VIX->Push("Procedure RunLogged");
   throw;
