@@ -5,6 +5,7 @@
 
 #include "CommonGlobals.h"
 #include "Files.h"
+#include "LineBreaks.h"
 #include "Lumbrick.h"
 #include "StringHelpers.h"
 #include "SysUtils.h"
@@ -25,13 +26,33 @@ TDateTime FileDateOf(const std::string& FileName) try {
   throw;
 }
 
-std::string CodeStatusCounts(const std::array<int, 4>& Counts) try {
-  // Entries are counted by code state: 1 Missing, 2 Correct, 3 Incorrect, 4 Ignored.
-  return "\t" + Trt("Correct") + " : " + IntToStr(Counts[1]) + "\t" + Trt("Incorrect") + " : " +
-         IntToStr(Counts[2]) + "\t" + Trt("Missing") + " : " + IntToStr(Counts[0]) + "\t" +
-         Trt("Ignored") + " : " + IntToStr(Counts[3]);
+// A line of counts: its heading, then each name with its count.
+template <std::size_t N>
+std::string CountsLine(const char* Heading, const std::array<const char*, N>& Names,
+                       const std::array<int, N>& Counts) try {
+  std::string line = Trt(Heading);
+  for (std::size_t i = 0; i < N; ++i) line += "\t" + Trt(Names[i]) + " : " + IntToStr(Counts[i]);
+  return line;
 } catch (...) {
-  VIX->Push("Function CodeStatusCounts");
+  VIX->Push("Function CountsLine");
+  throw;
+}
+
+std::string CodeStatusLine(const char* Heading, const std::array<int, 4>& Counts) try {
+  // Entries are counted by code state: 1 Missing, 2 Correct, 3 Incorrect, 4 Ignored.
+  return CountsLine(Heading, SummaryCodeStates, {Counts[1], Counts[2], Counts[0], Counts[3]});
+} catch (...) {
+  VIX->Push("Function CodeStatusLine");
+  throw;
+}
+
+// The size of the text as its file holds it: a file that breaks its lines
+// with LF alone is held with CR LF.
+long long FileLength(const TSourceScanner& S) try {
+  if (!S.LFLineBreaks) return static_cast<long long>(S.Text.size());
+  return static_cast<long long>(CRLFToLF(S.Text).size());
+} catch (...) {
+  VIX->Push("Function FileLength");
   throw;
 }
 
@@ -108,13 +129,14 @@ std::string TUnit::StatusMessage() const try {
   const TSourceScanner& s = *Scanner;
   const int length = static_cast<int>(s.Text.size());
   r += "\r\n" + DateTimeToStr(FileDateOf(FileName));
-  r += "\r\n\r\n" + FormatInt(length) + Trt(" Bytes") + ", " + FormatInt(s.GetLineNum(length)) + Trt(" Lines");
+  r += "\r\n\r\n" + FormatInt(FileLength(s)) + Trt(" Bytes") + ", " + FormatInt(s.GetLineNum(length)) +
+       Trt(" Lines");
+  if (s.ErrorCode != 0) return r;
   r += "\r\n" + FormatInt(static_cast<long long>(s.Routines.size())) + Trt(" Routines");
-  r += "\r\n\r\n" + Trt("Initial Code Status") + CodeStatusCounts(s.InitialCodeStatus);
-  r += "\r\n" + Trt("Actual Code Status") + CodeStatusCounts(s.ActualCodeStatus);
-  r += "\r\n\r\n" + Trt("Code Modifications") + "\t" + Trt("Added") + " : " + IntToStr(s.Modifications[0]) +
-       "\t" + Trt("Updated") + " : " + IntToStr(s.Modifications[1]) + "\t" + Trt("Removed") + " : " +
-       IntToStr(s.Modifications[2]);
+  r += "\r\n\r\n" + CodeStatusLine(SummaryHeadings[0], s.InitialCodeStatus);
+  r += "\r\n" + CodeStatusLine(SummaryHeadings[1], s.ActualCodeStatus);
+  r += "\r\n\r\n" + CountsLine(SummaryHeadings[2], SummaryModifications,
+                              {s.Modifications[0], s.Modifications[1], s.Modifications[2]});
   return r;
 } catch (...) {
   VIX->Push("Function TUnit.StatusMessage");

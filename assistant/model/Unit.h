@@ -1,6 +1,7 @@
 // One unit source file of an application.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -12,6 +13,14 @@
 bool IsStorableUnitPath(const std::string& FileName);
 // Why such a unit is not listed (translated when shown).
 inline constexpr const char* UnstorablePathText = "Cannot be Listed : its Path Holds \";\" or a Line Break";
+
+// The summary's lines of counts (texts before translation): a heading, then
+// TAB-separated "name : count" pairs; the initial and the actual code status
+// name the code states, the modifications the changes.
+inline constexpr std::array<const char*, 3> SummaryHeadings{"Initial Code Status", "Actual Code Status",
+                                                            "Code Modifications"};
+inline constexpr std::array<const char*, 4> SummaryCodeStates{"Correct", "Incorrect", "Missing", "Ignored"};
+inline constexpr std::array<const char*, 3> SummaryModifications{"Added", "Updated", "Removed"};
 
 class TUnit {
  public:
@@ -28,7 +37,9 @@ class TUnit {
   std::string GetCheckListString() const;
   bool GetIncluded() const { return Included; }
   // Path, file date, size and lines, routines, code-state counts and
-  // modifications, as the scanner window shows them.
+  // modifications, as the scanner window shows them. The size is the file's,
+  // in its own line breaks. A unit whose scan stopped at an error shows no
+  // routine and no count: none of its routines was rated.
   std::string StatusMessage() const;
 
   std::string FileName;

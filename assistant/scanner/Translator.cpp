@@ -233,7 +233,14 @@ std::string TTextTranslator::GetHelpDir() const try {
 }
 
 std::string TTextTranslator::Tr(const std::string& S) const try {
-  if (Language == 1) return EnglishText(S);
+  return Tr(S, Language);
+} catch (...) {
+  VIX->Push("Function TTextTranslator.Tr");
+  throw;
+}
+
+std::string TTextTranslator::Tr(const std::string& S, int ALanguage) const try {
+  if (ALanguage == 1) return EnglishText(S);
   if (S.empty()) return {};
   std::string result = Trim(S);
   const int i = Dialogs.FindItemIndex(result);
@@ -256,6 +263,14 @@ std::string Trt(const std::string& S) try {
   return TextTranslator->Tr(S);
 } catch (...) {
   VIX->Push("Function Trt");
+  throw;
+}
+
+std::string TrtIn(int ALanguage, const std::string& S) try {
+  if (ALanguage == 1 || TextTranslator == nullptr) return EnglishText(S);
+  return TextTranslator->Tr(S, ALanguage);
+} catch (...) {
+  VIX->Push("Function TrtIn");
   throw;
 }
 

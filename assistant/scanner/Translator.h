@@ -68,6 +68,9 @@ class TTextTranslator {
   // The help pages of the current language.
   std::string GetHelpDir() const;
   std::string Tr(const std::string& S) const;
+  // The text in ALanguage (1 English, any other value French), whatever the
+  // current language.
+  std::string Tr(const std::string& S, int ALanguage) const;
   // The texts looked up in French that "Dialogs.ini" does not list, trimmed
   // as looked up. With "Translator.log", which names the listed texts that
   // have no French, it tells what the tables lack for the texts shown.
@@ -89,5 +92,8 @@ extern TTextTranslator* TextTranslator;
 // The text in the current language. English needs no translator; French
 // without one shows the English text.
 std::string Trt(const std::string& S);
+// The text in ALanguage, whatever the current language: for a layout that
+// must fit the texts of both languages.
+std::string TrtIn(int ALanguage, const std::string& S);
 // N in decimal, with "0" put in front while it has at most three characters.
 std::string Int4(int N);

@@ -19,6 +19,7 @@
 #include "RichEdit.h"
 #include "SpeedButton.h"
 #include "StatusText.h"
+#include "SummaryColumns.h"
 #include "SysUtils.h"
 #include "Translator.h"
 #include "TryFinally.h"
@@ -123,6 +124,7 @@ void TfmEditor::DoSourcesSelectCell(int Row) try {
         s.GetStats(s.Modifications, s.ActualCodeStatus);
         Clear_sgProcs();
         mCode->SetText(u->StatusMessage(), clNavy);
+        AlignSummaryColumns(*mCode);
         if (s.ErrorCode != 0) {
           u->Status = "Error";
           sgProcs->SetRowCount(1);

@@ -20,6 +20,7 @@
 #include "RichEdit.h"
 #include "Settings.h"
 #include "SpeedButton.h"
+#include "SummaryColumns.h"
 #include "SysUtils.h"
 #include "TextChecks.h"
 #include "Translator.h"
@@ -242,6 +243,7 @@ void TfmEditor::btMemoFontClick(QObject*) try {
 void TfmEditor::SetCodeFontSize(int Size) try {
   FCodeFontSize = Size;
   mCode->setFont(DesignFont(Size));
+  RealignSummaryColumns(*mCode);
 } catch (...) {
   VIX->Push("Procedure TfmEditor.SetCodeFontSize");
   throw;

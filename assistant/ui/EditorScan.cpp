@@ -152,12 +152,19 @@ void TfmEditor::miScanAllClick(QObject*) try {
       ++n;
       if (fmLog->Cancelled()) Abort();
     }
-    // The memo and the routine rows of the shown unit stay as they are.
     sgSources->Invalidate();
     sgProcs->Invalidate();
     fmLog->AddBlank();
     fmLog->AddMsg(IntToStr(n) + Trt(" Source Files Scanned"));
     fmLog->Success = true;
+    // The shown unit again, as after Scan File: its summary and routines
+    // would otherwise keep the figures from before the scan.
+    if (CurrentUnit != nullptr)
+      for (int row = 0; row < sgSources->RowCount(); ++row)
+        if (sgSources->Objects(row) == CurrentUnit) {
+          DoSourcesSelectCell(row);
+          break;
+        }
   });
 } catch (...) {
   VIX->Push("Procedure TfmEditor.miScanAllClick");

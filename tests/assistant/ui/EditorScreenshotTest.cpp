@@ -1,5 +1,6 @@
 // The scanner window as a user sees it, a secured unit shown with a routine
-// selected, in both languages: corvane-editor-<en|fr>.png beside the tests.
+// selected, in both languages: corvane-editor-<en|fr>.png beside the tests;
+// then the unit's summary.
 #include <QCoreApplication>
 #include <QImage>
 #include <QSet>
@@ -26,6 +27,12 @@ TEST_P(EditorScreenshotTest, TheScannerWindow) {
   const QImage shot = editor->grab().toImage();
   const QString file = QStringLiteral(TEST_ARTIFACT_DIR "/corvane-editor-%1.png").arg(GetParam() == 1 ? "en" : "fr");
   ASSERT_TRUE(shot.save(file)) << file.toStdString();
+  // The unit's summary with its counts: corvane-editor-summary-<en|fr>.png.
+  ClickRow(editor->sgSources, 0);
+  for (int i = 0; i < 5; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  const QString summary =
+      QStringLiteral(TEST_ARTIFACT_DIR "/corvane-editor-summary-%1.png").arg(GetParam() == 1 ? "en" : "fr");
+  ASSERT_TRUE(editor->grab().toImage().save(summary)) << summary.toStdString();
   QSet<QRgb> colours;
   for (int y = 0; y < shot.height(); y += 2)
     for (int x = 0; x < shot.width(); x += 2) colours.insert(shot.pixel(x, y));
