@@ -1,5 +1,6 @@
 #include "Log.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QVBoxLayout>
 #include <chrono>
@@ -38,6 +39,11 @@ TSpeedButton* Button(QWidget* parent, const char* name, int x, TGlyph glyph) {
 
 TProgressLabel* ProgressLine(QWidget* parent, const char* name, int y) {
   return Place(new TProgressLabel(parent), name, 0, y, 282, 15);
+}
+
+// How wide a text of the list is drawn.
+TTextWidth WidthIn(const QFontMetrics& Metrics) {
+  return [Metrics](const std::string& Text) { return Metrics.horizontalAdvance(Qs(Text)); };
 }
 
 // Looking for pending events costs a system call on this host (several
@@ -164,6 +170,7 @@ void TfmLog::TerminateLog() try {
 
 void TfmLog::AddMsg(const std::string& Text) try {
   FLines.push_back(Text);
+  Measure(Text);
   lbLog->AddRow();
   LastIndex = LineCount() - 1;
   lbLog->SetItemIndex(LastIndex);
@@ -175,6 +182,7 @@ void TfmLog::AddMsg(const std::string& Text) try {
 void TfmLog::ChangeMsg(const std::string& Text) try {
   if (LastIndex < 0 || LastIndex >= LineCount()) return;
   FLines[static_cast<std::size_t>(LastIndex)] = Text;
+  Measure(Text);
   lbLog->UpdateRow(LastIndex);
 } catch (...) {
   VIX->Push("Procedure TfmLog.ChangeMsg");
@@ -192,6 +200,8 @@ void TfmLog::ClearLog() try {
   FLines.clear();
   lbLog->Clear();
   LastIndex = -1;
+  FWidest = 0;
+  lbLog->SetContentWidth(0);
 } catch (...) {
   VIX->Push("Procedure TfmLog.ClearLog");
   throw;
@@ -281,9 +291,20 @@ void TfmLog::btSaveClick(QObject*) try {
   throw;
 }
 
+void TfmLog::Measure(const std::string& Line) try {
+  const int width = LogLineWidth(Line, WidthIn(QFontMetrics(lbLog->font())));
+  if (width <= FWidest) return;
+  FWidest = width;
+  lbLog->SetContentWidth(FWidest + 4);
+} catch (...) {
+  VIX->Push("Procedure TfmLog.Measure");
+  throw;
+}
+
 void TfmLog::lbLogDrawItem(QPainter& Canvas, int Index, const QRect& Rect, TOwnerDrawState State) try {
   Canvas.fillRect(Rect, Canvas.brush());
-  for (const TLogRun& run : LogLineRuns(Lines(Index), Rect.left(), State.Selected, Canvas.pen().color())) {
+  const TTextWidth width = WidthIn(Canvas.fontMetrics());
+  for (const TLogRun& run : LogLineRuns(Lines(Index), Rect.left(), State.Selected, Canvas.pen().color(), width)) {
     Canvas.setPen(run.Color);
     Canvas.drawText(QRect(run.X, Rect.top(), 0x7FFF, Rect.height()), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                     Qs(run.Text));

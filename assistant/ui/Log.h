@@ -90,12 +90,17 @@ class TfmLog final : public TForm, public TOperationLog {
   // Shows a progress line as DisplayInfo and DisplayInfoPlus do; only they
   // honour the cancel request.
   void ShowProgress(TProgressLabel* Line, const std::string& Text, bool MayAbort);
+  // Widens the list's scrollable width to a new line that is drawn wider.
+  void Measure(const std::string& Line);
 
   int LastIndex = -1;  // line last added by AddMsg; -1 after ClearLog
   TTimeStamp StartTime;
   TTimeStamp EndTime;
   bool FCancelled = false;
   std::vector<std::string> FLines;
+  // How wide the widest line since ClearLog is drawn, in pixels: the list
+  // scrolls sideways to its end.
+  int FWidest = 0;
 };
 
 extern TfmLog* fmLog;

@@ -1,10 +1,18 @@
 #include "LogLine.h"
 
+#include <algorithm>
+
 #include "Colors.h"
 #include "Lumbrick.h"
 #include "SysUtils.h"
 
-std::vector<TLogRun> LogLineRuns(std::string_view Line, int Left, bool Selected, const QColor& Normal) try {
+namespace {
+// Between a column that ran long and the column it pushed.
+constexpr int kColumnGap = 8;
+}  // namespace
+
+std::vector<TLogRun> LogLineRuns(std::string_view Line, int Left, bool Selected, const QColor& Normal,
+                                 const TTextWidth& Width) try {
   std::vector<TLogRun> runs;
   std::string_view text = Line;
   QColor color = Normal;
@@ -17,19 +25,31 @@ std::vector<TLogRun> LogLineRuns(std::string_view Line, int Left, bool Selected,
     else if (SameText(name, "clBlue"))
       color = clBlue;
   }
+  // X follows the fixed columns; a long column starts the next one further.
   int x = Left + 4;
+  int start = x;
   for (;;) {
     const std::size_t tab = text.find('\t');
     if (tab == std::string_view::npos) {
-      runs.push_back({x, std::string(text), color});
+      runs.push_back({start, std::string(text), color});
       return runs;
     }
     if (Selected) color = clWhite;
-    runs.push_back({x, std::string(text.substr(0, tab)), color});
+    runs.push_back({start, std::string(text.substr(0, tab)), color});
     text.remove_prefix(tab + 1);
     x = x < 250 ? 250 : x + 120;
+    start = x;
+    if (Width) start = std::max(x, runs.back().X + Width(runs.back().Text) + kColumnGap);
   }
 } catch (...) {
   VIX->Push("Function LogLineRuns");
+  throw;
+}
+
+int LogLineWidth(std::string_view Line, const TTextWidth& Width) try {
+  const std::vector<TLogRun> runs = LogLineRuns(Line, 0, false, clBlack, Width);
+  return runs.back().X + Width(runs.back().Text);
+} catch (...) {
+  VIX->Push("Function LogLineWidth");
   throw;
 }

@@ -2,11 +2,14 @@
 // and holds a ")" further on loses that bracketed word, which names its
 // colour when it is "clRed" or "clBlue" (any letter case); TABs split the
 // rest into columns that start at x 4, 250, 370, 490 and so on, and on a
-// selected line the columns are white. Nothing is clipped: a long column runs
-// into the next.
+// selected line the columns are white. Nothing is clipped. A column whose
+// text reaches the next column's start pushes that column to the right, a
+// small gap after its text, so no word is drawn over another (a refusal
+// line holds a whole routine heading in its second column).
 #pragma once
 
 #include <QColor>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,7 +20,13 @@ struct TLogRun {
   QColor Color;
 };
 
+// The width in pixels of a text as it is drawn.
+using TTextWidth = std::function<int(const std::string& Text)>;
+
 // The pieces of text to write for Line in a row whose left edge is Left, in
 // the list's normal text colour Normal (the selection's text colour on a
-// selected line).
-std::vector<TLogRun> LogLineRuns(std::string_view Line, int Left, bool Selected, const QColor& Normal);
+// selected line). Without Width the columns keep their fixed starts.
+std::vector<TLogRun> LogLineRuns(std::string_view Line, int Left, bool Selected, const QColor& Normal,
+                                 const TTextWidth& Width = {});
+// How far from the row's left edge the drawn line reaches.
+int LogLineWidth(std::string_view Line, const TTextWidth& Width);

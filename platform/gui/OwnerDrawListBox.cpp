@@ -139,6 +139,13 @@ void TOwnerDrawListBox::ApplyItemIndex() {
 
 void TOwnerDrawListBox::SetScrollOncePerPass(bool once) { scrollOncePerPass_ = once; }
 
+void TOwnerDrawListBox::SetContentWidth(int width) {
+  // The one column still fills the view; it is never narrower than the rows.
+  horizontalHeader()->setMinimumSectionSize(std::max(width, 0));
+  setHorizontalScrollBarPolicy(width > 0 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+  setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+}
+
 void TOwnerDrawListBox::SetMultiSelect(bool multi) {
   setSelectionMode(multi ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
 }

@@ -40,6 +40,10 @@ class TOwnerDrawListBox final : public QTableView {
   // selects and scrolls at the next pass of the event loop, once for all the
   // rows set meanwhile, instead of moving the picture at every row.
   void SetScrollOncePerPass(bool once);
+  // The rows are drawn Width pixels wide: while the view is narrower, a
+  // horizontal scroll bar lets the user reach their end. 0: as wide as the
+  // view, no scroll bar (the start).
+  void SetContentWidth(int width);
 
   // Several rows may be selected at once (Ctrl and Shift clicks); the current
   // row is then the one that has the focus.

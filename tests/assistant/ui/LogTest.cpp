@@ -1,7 +1,10 @@
 // The operation log window: operations from start to end, cancel, progress
 // while hidden, the drawing of its lines and the saved file.
 #include "ProgressLabel.h"
+#include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QFontMetrics>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -262,6 +265,29 @@ TEST_F(LogTest, AFailedSaveReachesTheLibraryAndLeavesTheListAndTheFile) {
   EXPECT_NE(dialogs.Last().text.find("View more informations ?"), std::string::npos);
   EXPECT_EQ(Lines(), std::vector<std::string>{"line"});
   EXPECT_FALSE(FileExists(file));
+}
+
+TEST_F(LogTest, ALongColumnPushesTheNextOneAndTheListScrollsToTheLineEnd) {
+  log.show();
+  const std::string heading = "procedure TfmMain.lbAppsDrawItem(Index: Integer);";
+  const std::string reason = "Other keywords share the begin or the end line";
+  log.AddMsg("(clRed)Unit1.pas\t" + heading + "\t" + reason);
+  log.lbLog->SetItemIndex(-1);
+  QCoreApplication::processEvents();
+  const QFontMetrics metrics(log.lbLog->font());
+  const int headingEnd = 250 + metrics.horizontalAdvance(Qs(heading));
+  ASSERT_LT(headingEnd + 8, log.lbLog->viewport()->width());
+  const QImage shot = log.lbLog->viewport()->grab().toImage();
+  const auto red = [](QColor c) { return c.red() > 150 && c.green() < 100 && c.blue() < 100; };
+  // The reason starts after the heading, not over it.
+  EXPECT_EQ(CountPixels(shot, 0, headingEnd + 1, headingEnd + 6, red), 0);
+  EXPECT_GT(CountPixels(shot, 0, headingEnd + 6, shot.width(), red), 20);
+  // Its end is within reach.
+  const QScrollBar* bar = log.lbLog->horizontalScrollBar();
+  EXPECT_GE(bar->maximum() + log.lbLog->viewport()->width(),
+            headingEnd + 8 + metrics.horizontalAdvance(Qs(reason)));
+  log.StartLog("Scan All");  // a new operation starts narrow
+  EXPECT_EQ(bar->maximum(), 0);
 }
 
 }  // namespace

@@ -47,6 +47,8 @@ TEST_P(ScreenshotTest, TheOperationLog) {
   log.AddMsg("(clRed)Journal.pas\t" + Trt("Impossible to Read File"));
   log.AddMsg("Plants.pas\t" + Trt("Code Added") + " : 7\t" + Trt(" Updated") + " : 0\t" + Trt(" Removed") + " : 1");
   log.AddMsg("(clRed)Seasons.pas\t" + Trt("File has Errors"));
+  // A routine the scan left unchanged, and why.
+  log.AddMsg("(clRed)Plants.pas\tprocedure TPlant.Water(Amount: Integer);\t" + Trt("Begin and end stand on one line"));
   log.AddBlank();
   log.AddMsg("4" + Trt(" Source Files Scanned"));
   log.ShowCancel();
