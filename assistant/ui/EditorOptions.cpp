@@ -61,7 +61,12 @@ int ValueOf(const TComboBox* list, const std::array<int, N>& values, int Current
 QFrame* Panel(QWidget* parent, const char* name, int y, int h) {
   auto* panel = Place(new QFrame(parent), name, 8, y, 577, h);
   panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  SetBackgroundColor(panel, clPanelGrey);
+  // The panel's own background only: the boxes on it keep their colour, so
+  // an editable box stays white and unlike a read-only one.
+  QPalette palette = panel->palette();
+  palette.setColor(QPalette::Window, clPanelGrey);
+  panel->setPalette(palette);
+  panel->setAutoFillBackground(true);
   return panel;
 }
 

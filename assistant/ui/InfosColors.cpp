@@ -1,5 +1,6 @@
 #include "InfosColors.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 
 #include "Colors.h"
@@ -73,6 +74,14 @@ TfmInfosColors::TfmInfosColors(QWidget* Owner) : TForm(Owner) {
 
 TfmInfosColors::~TfmInfosColors() {
   if (fmInfosColors == this) fmInfosColors = nullptr;
+}
+
+void TfmInfosColors::keyPressEvent(QKeyEvent* Event) {
+  if (Event->key() == Qt::Key_Escape && Event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  TForm::keyPressEvent(Event);
 }
 
 void TfmInfosColors::FormCreate(QObject*) try {

@@ -5,6 +5,7 @@
 
 #include "Form.h"
 
+class QKeyEvent;
 class QLabel;
 
 class TfmInfosColors final : public TForm {
@@ -40,6 +41,10 @@ class TfmInfosColors final : public TForm {
   QLabel* lbCodeIncorrect;
   QLabel* lbCodeMissing;
   QLabel* lbCodeIgnored2;
+
+ protected:
+  // Escape closes the legend, which has no button to close it by.
+  void keyPressEvent(QKeyEvent* Event) override;
 };
 
 extern TfmInfosColors* fmInfosColors;

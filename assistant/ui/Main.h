@@ -211,6 +211,8 @@ class TfmMain final : public TForm {
   void ConnectEvents();
   // After a failed creation: what needs the missing services is disabled.
   void KeepWhatWasBuilt();
+  // lbAppliCount: the number of listed applications, "File" or "Files".
+  void ShowAppliCount();
 
   QWidget* FClient;  // holds the menus, the pages and the status bar
   bool FirstShow = true;

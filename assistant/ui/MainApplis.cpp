@@ -35,10 +35,18 @@ void TfmMain::FillListBox() try {
   FAppLines.clear();
   for (int i = 0; i < Applis->Count(); ++i) FAppLines.push_back(Applis->GetAppli(i)->FileName);
   lbApps->SetCount(static_cast<int>(FAppLines.size()));
-  lbAppliCount->setText(Qs(IntToStr(lbApps->Count()) + Trt(" Files in List")));
+  ShowAppliCount();
   UpdateGuideInfos();
 } catch (...) {
   VIX->Push("Procedure TfmMain.FillListBox");
+  throw;
+}
+
+void TfmMain::ShowAppliCount() try {
+  const int count = lbApps->Count();
+  lbAppliCount->setText(Qs(IntToStr(count) + Trt(count == 1 ? " File in List" : " Files in List")));
+} catch (...) {
+  VIX->Push("Procedure TfmMain.ShowAppliCount");
   throw;
 }
 

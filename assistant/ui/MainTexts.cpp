@@ -108,7 +108,7 @@ void TfmMain::TranslateAppliFirst() try {
   lbUpdate->setText(Qs(Trt("Last Update")));
   OpenDialog1.Title = Trt("Select an Application");
   OpenDialog1.Filter = Trt("Applications (*.dpr)|*.dpr|All Files (*.*)|*.*");
-  lbAppliCount->setText(Qs(IntToStr(lbApps->Count()) + Trt(" Files in List")));
+  ShowAppliCount();
 } catch (...) {
   VIX->Push("Procedure TfmMain.TranslateAppliFirst");
   throw;

@@ -5,6 +5,7 @@
 // text that its tables do not list.
 #include <gmock/gmock.h>
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <filesystem>
@@ -23,6 +24,7 @@
 #include "MainFixture.h"
 #include "ModalAnswer.h"
 #include "PageControl.h"
+#include "QtText.h"
 #include "ScanProgress.h"
 #include "SpeedButton.h"
 #include "Timer.h"
@@ -175,10 +177,12 @@ TEST_F(FrenchTextsTest, TheApplicationPageAndTheDiscoveryOfUnits) {
   Register(faults);  // every problem of the discovery in the log
   EXPECT_THAT(LogLines(), ::testing::IsSupersetOf({"(clRed)Gone.pas\t" + Trt("Impossible to Read File"),
                                                    "(clRed)BadUses.pas\t" + Trt("Error in Uses Clause")}));
+  EXPECT_EQ(As(fm.lbAppliCount->text()), "1 fichier dans la liste");
   Register(faults);  // the duplicate, refused in English
   files.Answer(dir.File("apps"));
   fm.btAddPath->click();
   Register(WriteProject("Orchard", {"Apple"}));
+  EXPECT_EQ(As(fm.lbAppliCount->text()), "2 fichiers dans la liste");
   fm.lbApps->SetItemIndex(0);
   fm.lbAppsClick(fm.lbApps);  // stores the search path
   fm.btSelectApplication->click();

@@ -29,7 +29,7 @@ TEST_F(MainApplisTest, RegisteringAProjectLogsTheDiscoveryAndShowsItsDetails) {
   EXPECT_EQ(files.shown.back().filter, "Applications (*.dpr)|*.dpr|All Files (*.*)|*.*");
   EXPECT_EQ(fm.AppLines(), std::vector<std::string>{project});
   EXPECT_EQ(fm.lbApps->ItemIndex(), 0);
-  EXPECT_EQ(As(fm.lbAppliCount->text()), "1 Files in List");
+  EXPECT_EQ(As(fm.lbAppliCount->text()), "1 File in List");
   EXPECT_EQ(As(fm.edDPR->text()), project);
   EXPECT_EQ(As(fm.edCreation->text()), "6/15/2006 2:30:45 PM");
   EXPECT_EQ(As(fm.edUpdate->text()), "");  // never saved

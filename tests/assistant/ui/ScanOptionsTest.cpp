@@ -1,5 +1,7 @@
 // The scanner options dialog: the live example, validation, the modal
 // results and what they store.
+#include <QCoreApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -11,6 +13,7 @@
 #include "ScanActions.h"
 #include "Settings.h"
 #include "SpeedButton.h"
+#include "UiColors.h"
 #include "UiFixture.h"
 
 namespace {
@@ -221,6 +224,17 @@ TEST_F(ScanOptionsTest, ATypedNameIsTheOneValidatedAndStored) {
   });
   EXPECT_EQ(CodeOptions.QuellumVar, "Catcher");
   EXPECT_NE(Settings().find("QuellumVar=Catcher\r\n"), std::string::npos);
+}
+
+TEST_F(ScanOptionsTest, TheEditableVariableBoxIsWhiteOnItsGreyPanel) {
+  TfmScanOptions fm;
+  fm.show();
+  QCoreApplication::processEvents();
+  const QImage box = fm.cbQuellumVar->grab().toImage();
+  EXPECT_EQ(QColor(box.pixel(box.width() / 2, box.height() / 2)), clWhite);
+  // The example, read-only, stays grey.
+  const QImage example = fm.rExample->viewport()->grab().toImage();
+  EXPECT_EQ(QColor(example.pixel(example.width() - 3, example.height() - 3)), clPanelGrey);
 }
 
 }  // namespace

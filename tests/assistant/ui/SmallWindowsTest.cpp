@@ -5,6 +5,7 @@
 #include <QDeadlineTimer>
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 
 #include "About.h"
 #include "Browser.h"
@@ -102,6 +103,18 @@ TEST_F(SmallWindowsTest, ALanguageSwitchTranslatesTheWindows) {
   SetLanguage(1);
   guide.TranslateFirst();
   EXPECT_EQ(guide.Caption(), "Guide   F11   (F1 for Help)");
+}
+
+TEST_F(SmallWindowsTest, EscapeClosesTheLegend) {
+  TfmInfosColors legend;
+  bool closedByEscape = false;
+  QTimer::singleShot(0, &legend, [&] {
+    QTest::keyClick(&legend, Qt::Key_Escape);
+    closedByEscape = !legend.isVisible();
+  });
+  QTimer::singleShot(2000, &legend, [&] { legend.close(); });  // the test's own way out
+  legend.ShowModal();
+  EXPECT_TRUE(closedByEscape);
 }
 
 }  // namespace
