@@ -249,4 +249,40 @@ TEST_F(EditorSelectionTest, AUnitThatCanNoLongerBeReadIsNotShownWithTheTextReadB
   EXPECT_EQ(UnitAt(0).Status, "Error");
 }
 
+TEST_F(EditorSelectionTest, ThePreviousSearchesReachTheFirstRoutineAndEndTheLast) {
+  OpenProject({{"Unit1.pas", units::Unit1}});
+  OpenEditor();
+  ClickRow(editor->sgProcs, 4);  // Epsilon, Missing like Alpha
+  editor->axUpCode->trigger();
+  EXPECT_EQ(editor->sgProcs->Row(), 0);
+  ClickRow(editor->sgProcs, 1);  // Beta, unchanged like Alpha
+  editor->btUpProc->click();
+  EXPECT_EQ(editor->sgProcs->Row(), 0);
+  QTest::keyClick(editor->sgProcs, Qt::Key_End);
+  EXPECT_EQ(editor->sgProcs->Row(), 5);
+  EXPECT_EQ(MemoLines().at(0), "procedure Zeta;");
+}
+
+TEST_F(EditorSelectionTest, ASelectionThatStopsStillHighlightsTheRowPicked) {
+  OpenProject({{"Unit1.pas", units::Unit1}, {"Unit2.pas", units::Unit2}});
+  OpenEditor();
+  std::unique_ptr<TAppli> appli = std::move(CurrentAppli);
+  ClickRow(editor->sgSources, 1);  // stops with the silent abort
+  EXPECT_EQ(editor->sgSources->Row(), 1);
+  EXPECT_EQ(editor->ShownUnit(), nullptr);
+  CurrentAppli = std::move(appli);
+}
+
+TEST_F(EditorSelectionTest, AWindowFreedAfterANewerOneExistsLeavesItTheScannerWindow) {
+  OpenProject({{"Unit2.pas", units::Unit2}});
+  OpenEditor();
+  const QPointer<TfmEditor> old = editor;
+  ASSERT_TRUE(editor->close());  // freed at the next event pass
+  OpenEditor();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(old.isNull());
+  EXPECT_EQ(fmEditor, editor.data());
+  EXPECT_FALSE(EditorAbsent);
+}
+
 }  // namespace
