@@ -4,6 +4,7 @@
 
 #include "FreshScan.h"
 #include "RefusalReasons.h"
+#include "ScanActions.h"
 #include "ScanTestSupport.h"
 #include "ScannerFixture.h"
 
@@ -270,6 +271,30 @@ TEST_F(CodeChangesTest, ARemovalThatWouldTakeMoreThanTheBlockIsRefused) {
   EXPECT_EQ(s.RemoveCode(2), 0);
   EXPECT_EQ(s.LastRefusal, RefusedMeaning);
   EXPECT_EQ(s.Text, before);
+}
+
+// A finally clause written before the block's Except shares its End: the
+// three keywords of the block cannot go while that clause still needs them.
+TEST_F(CodeChangesTest, ARemovalIsRefusedWhileAnotherClauseDependsOnTheBlocksEnd) {
+  const std::initializer_list<std::string_view> shared = {
+      "procedure Shared;", "begin", "  Try", "    x;", "  Finally", "    y;",
+      "  Except VIX.Push('Unit1.pas : Procedure Shared'); Raise; End;", "end;"};
+  // By the routine scan (the counted links) and by a routine button (the walk
+  // over the keyword list).
+  const TScanActions saved = ScanActions;
+  ScanActions = {1, 1, 0};
+  TSourceScanner& s = Scan(shared);
+  ASSERT_EQ(s.Routines[0]->CodeState, 2);
+  const std::string before = s.Text;
+  s.ScanRoutines();
+  ScanActions = saved;
+  ASSERT_EQ(s.RefusedEdits.size(), 1u);
+  EXPECT_EQ(s.RefusedEdits[0].Reason, RefusedKeywordsDepend);
+  EXPECT_EQ(s.Text, before);
+  EXPECT_EQ(s.RemoveCode(0), 0);
+  EXPECT_EQ(s.LastRefusal, RefusedKeywordsDepend);
+  EXPECT_EQ(s.Text, before);
+  ExpectExact();
 }
 
 TEST_F(CodeChangesTest, AMarkerInsideALiteralIsNotDeleted) {
