@@ -200,7 +200,7 @@ void TAppli::FindUnitsFromSources() try {
     ChangeMsg("(clRed)" + project + "\t" + Trt("Impossible to Read File"));
   } else {
     DisplayInfo(Trt("Analyzing Uses Clause..."));
-    const std::vector<std::string> entries = scanner.GetUsesClauseSources(0);
+    const std::vector<std::string> entries = scanner.GetEveryUsesClauseSources(0);
     for (const std::string& e : entries) addUnit(e);
     ChangeMsg(project + "\t" + Trt("Units") + " : " + IntToStr(entries.size()));
     reportRefused();
@@ -215,26 +215,21 @@ void TAppli::FindUnitsFromSources() try {
       ChangeMsg("(clRed)" + r + "\t" + Trt("Impossible to Read File"));
       continue;
     }
+    // Every clause of each section, in every branch of the conditional
+    // directives: a unit for several platforms names some units under one
+    // condition and others under another.
     DisplayInfo(Trt("Analyzing Interface Uses Clause..."));
-    std::vector<std::string> entries = scanner.GetUsesClauseSources(1);
+    std::vector<std::string> entries = scanner.GetEveryUsesClauseSources(1);
     if (scanner.ErrorCode == 0) {
       for (const std::string& e : entries) addUnit(e);
       std::size_t n = entries.size();
       ChangeMsg(r + "\t" + Trt("Units") + " : " + IntToStr(n));
-      // A unit whose only uses clause follows "implementation" gives that
-      // clause as its first one too: it is walked and counted once.
-      int usesPos, endPos;
-      scanner.GetUsesClause(1, usesPos, endPos);
-      const int implementation = scanner.FindToken("implementation", LeftDelimiters, 0, RightDelimiters);
-      const bool sameClause = usesPos != -1 && implementation != -1 && usesPos > implementation;
       DisplayInfo(Trt("Analyzing Implementation Uses Clause..."));
-      if (!sameClause) {
-        entries = scanner.GetUsesClauseSources(2);
-        if (scanner.ErrorCode == 0) {
-          for (const std::string& e : entries) addUnit(e);
-          n += entries.size();
-          ChangeMsg(r + "\t" + Trt("Units") + " : " + IntToStr(n));
-        }
+      entries = scanner.GetEveryUsesClauseSources(2);
+      if (scanner.ErrorCode == 0) {
+        for (const std::string& e : entries) addUnit(e);
+        n += entries.size();
+        ChangeMsg(r + "\t" + Trt("Units") + " : " + IntToStr(n));
       }
     }
     if (scanner.ErrorCode != 0) {

@@ -121,6 +121,9 @@ int TSourceScanner::AddCode(int RoutineIndex, int NewState) try {
   LastRefusal.clear();
   TRoutineInfo* r = EditableRoutine(RoutineIndex);
   if (r == nullptr) return 0;
+  // A block calls the library: it goes in only where the library unit can
+  // be given to every configuration the unit compiles in.
+  if (const char* why = LibraryUnitRefusal()) return Refuse(why);
   const int after = GetKeywordAfterEnd(r);
   const int begin = r->kiBegin->Position;
   const int end = r->kiEnd->Position;

@@ -53,6 +53,7 @@ void TSourceScanner::FillKeyWordsList() try {
   if (ErrorCode != 0) return;
   ClearKeyWordList();
   LibraryUnitEnsured = false;  // a new scan, a new round of edits
+  LibraryUnitPlanned = false;
   try {
     const int implementation = FindToken("implementation", LeftDelimiters, 1, RightDelimiters);
     if (implementation == -1) {

@@ -26,6 +26,8 @@ inline constexpr const char* RefusedKeywordsDepend = "Other keywords depend on t
 inline constexpr const char* RefusedMarkerInComment = "The marker would fall inside a comment";
 inline constexpr const char* RefusedMarkerEmbedded = "The marker is part of a literal or of another comment";
 inline constexpr const char* RefusedMarkerJoins = "Removing the marker would join the text around it";
+inline constexpr const char* RefusedConditionalUses =
+    "The conditional directives leave no safe place for Lumbrick in the uses clauses";
 
 // Every reason, for the translation files and their tests.
 inline constexpr std::array AllRefusalReasons = {
@@ -33,4 +35,4 @@ inline constexpr std::array AllRefusalReasons = {
     RefusedHoldsRoutine,   RefusedHeadingOpen,     RefusedOneLine,         RefusedKeywordsOnLines,
     RefusedLineBreaks,     RefusedBlockInComment,  RefusedUnbalanced,      RefusedSplitStatement,
     RefusedBlockOutside,   RefusedBlockEnd,        RefusedMeaning,         RefusedKeywordsDepend,
-    RefusedMarkerInComment, RefusedMarkerEmbedded, RefusedMarkerJoins};
+    RefusedMarkerInComment, RefusedMarkerEmbedded, RefusedMarkerJoins, RefusedConditionalUses};

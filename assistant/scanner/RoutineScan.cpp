@@ -9,6 +9,7 @@
 #include "ScanProgress.h"
 #include "SourceScanner.h"
 #include "Translator.h"
+#include "UsesConditions.h"
 
 TScanActions ScanActions;
 
@@ -210,6 +211,7 @@ void TSourceScanner::TEditWindow::Take(std::size_t RestEnd) try {
 
 void TSourceScanner::ScanRoutines() try {
   RefusedEdits.clear();
+  LibraryUnitRefusal();  // planned on the whole text, before the window holds part of it aside
   const int count = static_cast<int>(Routines.size());
   TEditWindow window(*this);
   window.IndexRoutines();
@@ -334,24 +336,36 @@ void TSourceScanner::ShiftFollowing(int FromIndex, int Delta) try {
 void TSourceScanner::EnsureLibraryUnit() try {
   if (LibraryUnitEnsured) return;
   LibraryUnitEnsured = true;
-  if (FWindow && FWindow->HeadHoldsUses) {
+  // Refused, the block being updated already calls the library: the uses
+  // clauses stay as they are.
+  if (LibraryUnitRefusal() != nullptr) return;
+  if (FWindow && FWindow->HeadHoldsUses && !FConditionalUses) {
     const std::size_t before = Text.size();
-    AddQuellumUnitInUse();
+    AddPlainLibraryUnit();
     FWindow->Pending += static_cast<int>(Text.size() - before);  // all held aside lie after it
     return;
   }
   // Otherwise the uses clauses are looked for in the whole text.
   const std::size_t end = Text.size();
   if (FWindow) FWindow->Close();
-  const std::size_t before = Text.size();
-  // A clause without its ";" before the first keyword has swallowed code:
-  // the unit's name would land inside it.
-  int usesPos = -1;
-  int endPos = -1;
-  GetUsesClause(2, usesPos, endPos);
-  if (usesPos == -1 || Keywords.empty() || (endPos != -1 && endPos < Keywords.front()->Position))
-    AddQuellumUnitInUse();
-  if (FWindow) FWindow->HoldAsideFrom(end + (Text.size() - before));
+  int growth = 0;  // of the text the window held
+  if (FConditionalUses) {
+    // Clauses of later branches, and their blocks' ends, may lie past the
+    // window: only what goes in before its end moves its end.
+    const TLibraryUnitPlan plan = PlanLibraryUnit();
+    if (plan.Refusal == nullptr && !plan.InUse) growth = InsertLibraryUnit(plan, static_cast<int>(end));
+  } else {
+    const std::size_t before = Text.size();
+    // A clause without its ";" before the first keyword has swallowed code:
+    // the unit's name would land inside it.
+    int usesPos = -1;
+    int endPos = -1;
+    GetUsesClause(2, usesPos, endPos);
+    if (usesPos == -1 || Keywords.empty() || (endPos != -1 && endPos < Keywords.front()->Position))
+      AddQuellumUnitInUse();
+    growth = static_cast<int>(Text.size() - before);
+  }
+  if (FWindow) FWindow->HoldAsideFrom(end + growth);
 } catch (...) {
   VIX->Push("Procedure TSourceScanner.EnsureLibraryUnit");
   throw;

@@ -23,6 +23,7 @@
 #include "KeywordInfo.h"
 
 class TRoutineEdit;
+struct TLibraryUnitPlan;
 
 // Characters allowed directly before a token, and directly after one. The
 // right set holds CR but not LF and the left set LF but not CR: a token at a
@@ -116,6 +117,9 @@ class TSourceScanner {
   // A delimited Token after TokenPos (set to Start first) whose next
   // significant character is C, at CharPos: how "end" + "." is found.
   bool FindRightDelimitedToken(std::string_view Token, char C, int& CharPos, int& TokenPos, int Start) const;
+  // FindToken that gives up once a candidate would start at or after Limit.
+  int FindTokenBefore(std::string_view Token, std::string_view Left, int From, std::string_view Right,
+                      int Limit) const;
 
   // --- Errors ------------------------------------------------------------
   // Records an error unless one is already recorded: the first one stays.
@@ -129,9 +133,18 @@ class TSourceScanner {
   // The units the clause names, in order (a quoted path as written); clears
   // ErrorCode first; error 3 at a bad entry, which ends the list.
   std::vector<std::string> GetUsesClauseSources(int Which);
+  // The units of every uses clause, in every branch of the conditional
+  // directives: Which 1 or less, those before the implementation keyword (in
+  // the whole text when there is none); 2 or more, those after it. Clears
+  // ErrorCode first; error 3 at a bad entry or a clause without its ";",
+  // which ends the list.
+  std::vector<std::string> GetEveryUsesClauseSources(int Which);
   bool IsQuellumUnitInUse();
   // Adds the library unit to the implementation uses clause, or as a new
-  // clause after the implementation line; FileState 1.
+  // clause after the implementation line; FileState 1. Where that clause
+  // stands under conditional directives, to the clause of every branch, with
+  // a clause of its own for the configurations that have none
+  // (UsesConditions.h); where the directives make that unsafe, nothing.
   void AddQuellumUnitInUse();
 
   // --- Indentation -------------------------------------------------------
@@ -270,6 +283,27 @@ class TSourceScanner {
   // AddQuellumUnitInUse, once per scanned text.
   void EnsureLibraryUnit();
   bool LibraryUnitEnsured = false;
+  // --- The library unit in the uses clauses (UsesClauses.cpp, UsesConditions.cpp)
+  // The file is the library's own unit, which never refers to itself.
+  bool IsLibraryOwnUnit() const;
+  // How the library unit reaches every configuration, read from the whole text.
+  TLibraryUnitPlan PlanLibraryUnit() const;
+  // Why no block may be written: the library unit cannot reach every
+  // configuration (RefusalReasons.h); nullptr when it can. Planned once per
+  // scanned text, before a routine scan holds part of the text aside.
+  const char* LibraryUnitRefusal();
+  bool LibraryUnitPlanned = false;
+  const char* FLibraryUnitRefusal = nullptr;
+  bool FConditionalUses = false;  // the implementation's clauses stand under conditions
+  // AddQuellumUnitInUse where the implementation's clause stands under no
+  // condition, as it always did.
+  void AddPlainLibraryUnit();
+  // Makes the plan's insertions, keywords moved along; FileState 1. Returns
+  // the growth of the text up to Limit (by the insertions at Limit or before).
+  int InsertLibraryUnit(const TLibraryUnitPlan& Plan, int Limit);
+  // The units of the clause from UsesPos to its ";" at EndPos, added to List;
+  // error 3 at a bad entry, which ends the listing.
+  void ListClauseEntries(int UsesPos, int EndPos, std::vector<std::string>& List);
   // While a routine scan runs, the text and keywords after the routine being
   // edited are held aside (RoutineScan.cpp), so that an edit moves only the
   // little that follows it; nullptr otherwise.
@@ -279,9 +313,6 @@ class TSourceScanner {
   TRoutineInfo* Level1RoutineInScan(const TRoutineInfo* R) const;
   int RoutineIndexInScan(const TRoutineInfo* R) const;
   int Length() const { return static_cast<int>(Text.size()); }
-  // FindToken that gives up once a candidate would start at or after Limit.
-  int FindTokenBefore(std::string_view Token, std::string_view Left, int From, std::string_view Right,
-                      int Limit) const;
   // Replaces Count characters at P with S in Text and TextStatus alike.
   void ReplaceText(int P, int Count, const std::string& S, const std::string& Status);
   // Copies Text and TextStatus from Start through To, calling the edit at

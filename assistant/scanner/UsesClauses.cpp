@@ -9,6 +9,7 @@
 #include "StringHelpers.h"
 #include "SysUtils.h"
 #include "Translator.h"
+#include "UsesConditions.h"
 
 namespace {
 
@@ -39,14 +40,46 @@ std::vector<std::string> TSourceScanner::GetUsesClauseSources(int Which) try {
   int endPos = -1;
   GetUsesClause(Which, usesPos, endPos);
   if (usesPos == -1 || ErrorCode != 0) return list;
+  ListClauseEntries(usesPos, endPos, list);
+  return list;
+} catch (...) {
+  VIX->Push("Function TSourceScanner.GetUsesClauseSources");
+  throw;
+}
 
-  int b = usesPos + 4;  // right after "uses"
+std::vector<std::string> TSourceScanner::GetEveryUsesClauseSources(int Which) try {
+  std::vector<std::string> list;
+  ErrorCode = 0;
+  // "uses" is a reserved word: wherever it stands in code, a clause begins,
+  // whichever branch of the conditional directives holds it.
+  const int implementation = FindToken(Implementation, LeftDelimiters, 0, RightDelimiters);
+  if (Which >= 2 && implementation == -1) return list;
+  const int from = Which >= 2 ? implementation : 0;
+  const int limit = Which >= 2 || implementation == -1 ? Length() + 1 : implementation;
+  for (int usesPos = FindTokenBefore("uses", LeftDelimiters, from, RightDelimiters, limit);
+       usesPos != -1 && ErrorCode == 0;
+       usesPos = FindTokenBefore("uses", LeftDelimiters, usesPos, RightDelimiters, limit)) {
+    const int endPos = FindCharInCodeAfter(';', usesPos);
+    if (endPos == -1) {
+      SetErrorMessage(3, Trt("Error in Unit Structure."), Trt("Invalid Uses Clause."));
+      break;
+    }
+    ListClauseEntries(usesPos, endPos, list);
+  }
+  return list;
+} catch (...) {
+  VIX->Push("Function TSourceScanner.GetEveryUsesClauseSources");
+  throw;
+}
+
+void TSourceScanner::ListClauseEntries(int UsesPos, int EndPos, std::vector<std::string>& List) try {
+  int b = UsesPos + 4;  // right after "uses"
   do {
     // The entry runs to the next comma of the clause, or to its ";". Both
     // searches stop at the clause's end, so a long unit is not read to its
     // end once per entry.
     int c = FindCharInCodeAfter(',', b);
-    if (c == -1 || c >= endPos) c = endPos;
+    if (c == -1 || c >= EndPos) c = EndPos;
     const int in = FindTokenBefore("in", LeftDelimiters, b, RightDelimiters, c);
     bool good = true;
     std::string entry;
@@ -65,23 +98,29 @@ std::vector<std::string> TSourceScanner::GetUsesClauseSources(int Which) try {
       entry = Trim(entry);
     }
     if (good)
-      list.push_back(entry);
+      List.push_back(entry);
     else
       SetErrorMessage(3, Trt("Error in Unit Structure."), Trt("Invalid Uses Clause."));
     b = c;
-  } while (b < endPos && ErrorCode != 3);
-  return list;
+  } while (b < EndPos && ErrorCode != 3);
 } catch (...) {
-  VIX->Push("Function TSourceScanner.GetUsesClauseSources");
+  VIX->Push("Procedure TSourceScanner.ListClauseEntries");
+  throw;
+}
+
+bool TSourceScanner::IsLibraryOwnUnit() const try {
+  std::string unit = LowerCase(GetUnitName());
+  const std::size_t dot = unit.find('.');
+  if (dot != std::string::npos) unit.erase(dot);
+  return unit == LibraryUnit;
+} catch (...) {
+  VIX->Push("Function TSourceScanner.IsLibraryOwnUnit");
   throw;
 }
 
 bool TSourceScanner::IsQuellumUnitInUse() try {
   // The library's own unit never refers to itself.
-  std::string unit = LowerCase(GetUnitName());
-  const std::size_t dot = unit.find('.');
-  if (dot != std::string::npos) unit.erase(dot);
-  if (unit == LibraryUnit) return true;
+  if (IsLibraryOwnUnit()) return true;
 
   // A comma counts as a left delimiter here: a name written right after one
   // ("SysUtils,Lumbrick") is in use, and adding it again would not compile.
@@ -102,11 +141,22 @@ bool TSourceScanner::IsQuellumUnitInUse() try {
 }
 
 void TSourceScanner::AddQuellumUnitInUse() try {
+  const TLibraryUnitPlan plan = PlanLibraryUnit();
+  if (plan.InUse || plan.Refusal != nullptr) return;
+  if (plan.Conditional)
+    InsertLibraryUnit(plan, Length() + 1);
+  else
+    AddPlainLibraryUnit();
+} catch (...) {
+  VIX->Push("Procedure TSourceScanner.AddQuellumUnitInUse");
+  throw;
+}
+
+void TSourceScanner::AddPlainLibraryUnit() try {
   if (IsQuellumUnitInUse()) return;
   int usesPos = -1;
   int endPos = -1;
   GetUsesClause(2, usesPos, endPos);
-
   std::string added;
   int at = -1;
   if (usesPos != -1 && endPos != -1) {
@@ -137,6 +187,38 @@ void TSourceScanner::AddQuellumUnitInUse() try {
   AdaptNextRoutinesPos(static_cast<int>(first - Keywords.begin()), static_cast<int>(added.size()));
   FileState = 1;
 } catch (...) {
-  VIX->Push("Procedure TSourceScanner.AddQuellumUnitInUse");
+  VIX->Push("Procedure TSourceScanner.AddPlainLibraryUnit");
+  throw;
+}
+
+int TSourceScanner::InsertLibraryUnit(const TLibraryUnitPlan& Plan, int Limit) try {
+  int growth = 0;
+  // From the last insertion back, so that the positions of the others hold.
+  for (auto it = Plan.Insertions.rbegin(); it != Plan.Insertions.rend(); ++it) {
+    const int at = it->first;
+    const std::string& added = it->second;
+    ReplaceText(at, 0, added, ConvertIntoTextStatus(added));
+    const auto first = std::find_if(Keywords.begin(), Keywords.end(),
+                                    [at](const std::unique_ptr<TKeywordInfo>& k) { return k->Position >= at; });
+    AdaptNextRoutinesPos(static_cast<int>(first - Keywords.begin()), static_cast<int>(added.size()));
+    if (at <= Limit) growth += static_cast<int>(added.size());
+  }
+  if (!Plan.Insertions.empty()) FileState = 1;
+  return growth;
+} catch (...) {
+  VIX->Push("Function TSourceScanner.InsertLibraryUnit");
+  throw;
+}
+
+const char* TSourceScanner::LibraryUnitRefusal() try {
+  if (!LibraryUnitPlanned) {
+    const TLibraryUnitPlan plan = PlanLibraryUnit();
+    FLibraryUnitRefusal = plan.Refusal;
+    FConditionalUses = plan.Conditional;
+    LibraryUnitPlanned = true;
+  }
+  return FLibraryUnitRefusal;
+} catch (...) {
+  VIX->Push("Function TSourceScanner.LibraryUnitRefusal");
   throw;
 }

@@ -101,6 +101,18 @@ TEST_F(DiscoveryTest, AFileNamedByItsPathThatIsNotThereIsARedLine) {
                               "(clRed)Lib/Gone.pas\tImpossible to Read File", "", "1 Unit Source Files Found in Application"}));
 }
 
+TEST_F(DiscoveryTest, TheUnitsOfEveryBranchOfTheConditionalDirectivesAreListed) {
+  Write("proj/Multi.pas",
+        "unit Multi;\r\n\r\ninterface\r\n\r\n{$IFDEF MSWINDOWS}\r\nuses WinA;\r\n{$ELSE}\r\nuses PosixA;\r\n"
+        "{$ENDIF}\r\n\r\n"
+        "implementation\r\n\r\n{$IF DEFINED(CPUARM)}\r\nuses ArmB;\r\n{$ELSEIF DEFINED(CPU386)}\r\nuses X86B, WinA;\r\n"
+        "{$IFEND}\r\n\r\nprocedure Run;\r\nbegin\r\nend;\r\n\r\nend.\r\n");
+  for (const char* name : {"WinA", "PosixA", "ArmB", "X86B"}) Unit(std::string(name) + ".pas", {});
+  auto a = TAppli::CreateNew(Project({"Multi"}));
+  EXPECT_EQ(Units(*a), (Lines{"Multi.pas:New", "WinA.pas:New", "PosixA.pas:New", "ArmB.pas:New", "X86B.pas:New"}));
+  EXPECT_EQ(log.lines[1], "Multi.pas\tUnits : 5");
+}
+
 TEST_F(DiscoveryTest, SourcesWithLFLineBreaksAreWalkedAsTheirCRLFEquivalents) {
   const auto lf = [](std::string Text) {
     for (std::size_t p; (p = Text.find("\r\n")) != std::string::npos;) Text.erase(p, 1);

@@ -29,10 +29,10 @@ struct TProgram {
 // Named by its program in the test list.
 void PrintTo(const TProgram& Program, std::ostream* Out) { *Out << Program.Name; }
 
-class FpcIntegrationTest : public ScannerTest, public ::testing::WithParamInterface<TProgram> {
+class FpcTest : public ScannerTest {
  protected:
-  FpcIntegrationTest() : saved(ScanActions) {}
-  ~FpcIntegrationTest() override { ScanActions = saved; }
+  FpcTest() : saved(ScanActions) {}
+  ~FpcTest() override { ScanActions = saved; }
 
   void SetUp() override {
     std::string version;
@@ -41,9 +41,10 @@ class FpcIntegrationTest : public ScannerTest, public ::testing::WithParamInterf
   }
 
   // Compiles every unit again (-B) and runs the program.
-  std::string CompileAndRun(const std::string& Program) {
+  std::string CompileAndRun(const std::string& Program, const std::string& Defines = "") {
     std::string log;
-    EXPECT_TRUE(RunShell("cd '" + dir.Path() + "' && fpc -B -Mdelphi -Rintel -FE. " + Program + ".dpr", log)) << log;
+    const std::string command = "fpc -B -Mdelphi -Rintel -FE. " + Defines + " " + Program + ".dpr";
+    EXPECT_TRUE(RunShell("cd '" + dir.Path() + "' && " + command, log)) << command << log;
     std::string output;
     EXPECT_TRUE(RunShell("cd '" + dir.Path() + "' && ./" + Program, output)) << output;
     return output;
@@ -53,6 +54,8 @@ class FpcIntegrationTest : public ScannerTest, public ::testing::WithParamInterf
 
   TScanActions saved;
 };
+
+class FpcIntegrationTest : public FpcTest, public ::testing::WithParamInterface<TProgram> {};
 
 TEST_P(FpcIntegrationTest, SecuringKeepsTheProgramAndRemovingGivesTheTextBack) {
   const TProgram& p = GetParam();
@@ -111,5 +114,42 @@ INSTANTIATE_TEST_SUITE_P(Programs, FpcIntegrationTest,
                                            TProgram{"Inventory", {"Stock.pas"}, 3},
                                            TProgram{"Spacing", {"Indented.pas"}, 2}),
                          [](const auto& Program) { return Program.param.Name; });
+
+// Units that name their implementation units under conditional directives,
+// as units for several platforms do, are secured for every configuration:
+// built with X, with Y and with neither defined, the secured program runs as
+// the original did, the library now receiving the routine chains.
+TEST_F(FpcTest, UnitsWithConditionalUsesClausesCompileInEveryConfiguration) {
+  const auto runEach = [this] {
+    std::string output;
+    for (const std::string defines : {"-dX", "-dY", ""})
+      output += "[" + defines + "]\n" + CompileAndRun("Platforms", defines);
+    return output;
+  };
+  ASSERT_EQ(runEach(), Golden("Platforms.out"));
+  ScanActions = {0, 0, 3};
+  const std::vector<std::string> units{"Backends.pas", "Channels.pas", "Sockets.pas"};
+  for (const std::string& unit : units) {
+    TSourceScanner s(dir.File(unit));
+    ASSERT_TRUE(s.LoadSourceFile());
+    s.FillKeyWordsList();
+    ASSERT_EQ(s.ErrorCode, 0) << unit << ": " << s.GetErrorMessage();
+    s.ScanRoutines();
+    EXPECT_TRUE(s.RefusedEdits.empty()) << unit;
+    EXPECT_EQ(CompareWithFreshScan(s), "") << unit;
+    ASSERT_TRUE(s.SaveSourceFile());
+    EXPECT_EQ(dir.Read(unit), Golden(unit + ".secured")) << unit;
+  }
+  ASSERT_EQ(runEach(), Golden("Platforms.secured.out"));
+
+  // Secured once is secured: a second pass finds nothing to add.
+  for (const std::string& unit : units) {
+    TSourceScanner s(dir.File(unit));
+    ASSERT_TRUE(s.LoadSourceFile());
+    s.FillKeyWordsList();
+    s.ScanRoutines();
+    EXPECT_EQ(s.FileState, 0) << unit;
+  }
+}
 
 }  // namespace

@@ -1,6 +1,10 @@
 // Uses clauses: locating and listing them, and adding the library's unit.
 #include <gmock/gmock.h>
 
+#include "FreshScan.h"
+#include "RefusalReasons.h"
+#include "ScanActions.h"
+#include "ScanTestSupport.h"
 #include "ScannerFixture.h"
 
 namespace {
@@ -215,6 +219,54 @@ TEST_F(UsesTest, NothingIsAddedWithoutAnImplementationSection) {
   s.AddQuellumUnitInUse();
   EXPECT_EQ(s.Text, text);
   EXPECT_EQ(s.FileState, 0);
+}
+
+// Each branch holding its own routines: the clause for the configurations
+// without one goes far past the first routine, which the scan edits first.
+TEST_F(UsesTest, EachBranchWithItsOwnRoutinesGetsTheUnit) {
+  const TScanActions saved = ScanActions;
+  ScanActions = {0, 0, 3};
+  TSourceScanner& s = Load(Crlf({"unit Unit1;", "interface", "implementation", "{$IFDEF X}", "uses SysUtils;",
+                                 "procedure A;", "begin", "  x;", "end;", "{$ELSE}", "procedure A;", "begin", "  y;",
+                                 "end;", "{$ENDIF}", "end."}));
+  s.FillKeyWordsList();
+  s.ScanRoutines();
+  ScanActions = saved;
+  EXPECT_EQ(s.Text, Crlf({"unit Unit1;", "interface", "implementation", "{$IFDEF X}", "uses SysUtils, Lumbrick;",
+                          "procedure A;", "begin", "  Try", "    x;",
+                          "  Except VIX.Push('Unit1.pas : Procedure A'); Raise; End;", "end;", "{$ELSE}",
+                          "{$IF NOT DECLARED(TLumbrick)}", "Uses Lumbrick;", "{$IFEND}", "procedure A;", "begin",
+                          "  Try", "    y;", "  Except VIX.Push('Unit1.pas : Procedure A'); Raise; End;", "end;",
+                          "{$ENDIF}", "end."}));
+  EXPECT_EQ(CompareWithFreshScan(s), "");
+}
+
+// Where the directives leave no safe place for the library unit, no block is
+// written: every routine says why, by the routine scan and by a button, and
+// the text stays as it was.
+TEST_F(UsesTest, ConditionalShapesWithoutASafePlaceRefuseTheUnitsBlocks) {
+  const TScanActions saved = ScanActions;
+  ScanActions = {0, 0, 3};
+  for (const std::string head : {
+           // Named under a condition: added, it would be named twice there.
+           "interface\r\nimplementation\r\nuses SysUtils{$IFDEF X}, Lumbrick{$ENDIF};\r\n",
+           "interface\r\n{$IFDEF X}\r\nuses Lumbrick;\r\n{$ENDIF}\r\nimplementation\r\nuses SysUtils;\r\n",
+           // The clause's ";" under another condition than its "uses".
+           "interface\r\nimplementation\r\nuses SysUtils{$IFDEF X}, Classes;{$ELSE};{$ENDIF}\r\n",
+       }) {
+    const std::string text = "unit Unit1;\r\n" + head + "procedure P;\r\nbegin\r\n  x;\r\nend;\r\nend.";
+    TSourceScanner& s = Load(text);
+    s.FillKeyWordsList();
+    ASSERT_EQ(s.ErrorCode, 0) << head;
+    s.ScanRoutines();
+    ASSERT_EQ(s.RefusedEdits.size(), 1u) << head;
+    EXPECT_EQ(s.RefusedEdits[0].Reason, RefusedConditionalUses);
+    EXPECT_EQ(s.AddCode(0, 1), 0);
+    EXPECT_EQ(s.LastRefusal, RefusedConditionalUses);
+    EXPECT_EQ(s.Text, text);
+    EXPECT_EQ(s.FileState, 0);
+  }
+  ScanActions = saved;
 }
 
 }  // namespace
