@@ -29,6 +29,10 @@ inline constexpr int DefaultHeaderWidth02 = 420;  // [GUI] HeaderWidth02
 inline constexpr int DefaultHeaderWidth03 = 135;  // [GUI] HeaderWidth03
 inline constexpr int DefaultHeaderWidth04 = 135;  // [GUI] HeaderWidth04
 inline constexpr int DefaultCodeFontSize = 10;    // [GUI] CodeFontSize
+// The code font sizes accepted, in points: a size beyond them is unreadable
+// or too large for the screen's pixel sizes. The refusal's text names them.
+inline constexpr int MinCodeFontSize = 6;
+inline constexpr int MaxCodeFontSize = 72;
 // [GUI] LastApp: a project file path, empty by default.
 
 // [GUI] Language into the translator's Language, then ShowGuide,

@@ -108,6 +108,13 @@ void TUnit::IniStringToProperties(const std::string& Line) try {
   throw;
 }
 
+void TUnit::ReadFileDate() try {
+  FileDate = FileDateOf(FileName);
+} catch (...) {
+  VIX->Push("Procedure TUnit.ReadFileDate");
+  throw;
+}
+
 std::string TUnit::GetIniString() const try {
   return FileName + ";" + BoolToString(Included) + ";" + DateTimeToStr(LastUpdate) + ";" + Status;
 } catch (...) {

@@ -36,6 +36,8 @@ class TUnit {
   // Included;FileName;LastUpdate;FileDate;Status: a row of the source-file list.
   std::string GetCheckListString() const;
   bool GetIncluded() const { return Included; }
+  // FileDate := the file's date now, after the assistant wrote the file.
+  void ReadFileDate();
   // Path, file date, size and lines, routines, code-state counts and
   // modifications, as the scanner window shows them. The size is the file's,
   // in its own line breaks. A unit whose scan stopped at an error shows no

@@ -297,8 +297,9 @@ void TfmEditor::FormCreate(QObject*) try {
 void TfmEditor::FormShow(QObject*) try {
   if (!FirstShow) return;
   int size = IniFile ? IniFile->ReadInteger("GUI", "CodeFontSize", DefaultCodeFontSize) : DefaultCodeFontSize;
-  // A size edited by hand to nothing readable.
-  if (size <= 0) size = DefaultCodeFontSize;
+  // A size edited by hand, or stored before sizes were bounded, to nothing
+  // readable.
+  if (size < MinCodeFontSize || size > MaxCodeFontSize) size = DefaultCodeFontSize;
   SetCodeFontSize(size);
   UpdateGuideInfos();
   FirstShow = false;

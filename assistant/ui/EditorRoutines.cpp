@@ -233,6 +233,10 @@ void TfmEditor::btMemoFontClick(QObject*) try {
     ShowError(Trt("Invalid Font Size"));
     return;
   }
+  if (size < MinCodeFontSize || size > MaxCodeFontSize) {
+    ShowError(Trt("The Font Size Must Lie Between 6 and 72."));
+    return;
+  }
   SetCodeFontSize(size);
   IniFile->WriteInteger("GUI", "CodeFontSize", size);
 } catch (...) {

@@ -14,6 +14,7 @@
 #include "ImageList.h"
 #include "Log.h"
 #include "Lumbrick.h"
+#include "Main.h"
 #include "MessageBoxes.h"
 #include "QtText.h"
 #include "Settings.h"
@@ -193,6 +194,7 @@ void TfmEditor::SaveUnit(TUnit* U) try {
     return;
   }
   FSaveFailed.erase(U);
+  U->ReadFileDate();
   const TDateTime now = Now();
   U->LastUpdate = now;
   if (CurrentAppli && now > CurrentAppli->LastUpdate) CurrentAppli->LastUpdate = now;
@@ -305,6 +307,7 @@ void TfmEditor::FormClose(QObject*) try {
     }
   FSaveFailed.clear();
   EditorAbsent = true;
+  if (fmMain != nullptr) fmMain->ScannerClosed();
   // The window frees itself (WA_DeleteOnClose).
 } catch (...) {
   VIX->Push("Procedure TfmEditor.FormClose");

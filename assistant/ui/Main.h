@@ -15,6 +15,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -101,6 +102,10 @@ class TfmMain final : public TForm {
   // Refuses with "Close Source Files Scanner First" while the scanner window
   // is visible: it works on the current application's units.
   void CheckIfEnabled();
+  // After the scanner window closed: the source-file rows from the units,
+  // and the current application's Last Update from its section, which the
+  // window's saves have just changed.
+  void ScannerClosed();
 
   // Menus, help, language and guide (MainMenus.cpp).
   void miViewClick(QObject* Sender);
@@ -201,6 +206,7 @@ class TfmMain final : public TForm {
   // closed first, by its own rules (it may ask about unsaved files, or
   // refuse), and the program stays while it stays.
   void FormCloseQuery(bool& CanClose) override;
+  void closeEvent(QCloseEvent* Event) override;
   // Hints reach the application as status tips: AppHint shows them.
   bool eventFilter(QObject* Watched, QEvent* Event) override;
 
@@ -213,6 +219,8 @@ class TfmMain final : public TForm {
   void KeepWhatWasBuilt();
   // lbAppliCount: the number of listed applications, "File" or "Files".
   void ShowAppliCount();
+  // edUpdate: the application's last update, blank when it is NullDate.
+  void ShowLastUpdate(const TAppli& Appli);
 
   QWidget* FClient;  // holds the menus, the pages and the status bar
   bool FirstShow = true;
@@ -225,6 +233,8 @@ class TfmMain final : public TForm {
   std::vector<std::string> FAppLines;
   std::vector<std::string> FUnitRows;
   std::string FHint;  // the hint of what the mouse is over
+  // Whether the guide was shown when this window's close was accepted.
+  std::optional<bool> FGuideShownAtClose;
 };
 
 extern TfmMain* fmMain;

@@ -29,6 +29,11 @@ namespace {
 // The buttons of the source-file page are wider in French.
 constexpr int kEnglishButtonWidth = 100;
 constexpr int kFrenchButtonWidth = 125;
+
+// Empties a box as the host's Clear does: QLineEdit::clear() marks the box
+// modified, and a search path box so marked would be stored, empty, over
+// the application it shows.
+void Blank(QLineEdit* Edit) { Edit->setText(QString()); }
 }  // namespace
 
 void TfmMain::FillListBox() try {
@@ -65,7 +70,7 @@ void TfmMain::lbAppsClick(QObject*) try {
   const int index = lbApps->ItemIndex();
   if (index == ShownAppliIndex) return;
   SaveChangesIfNeeded(ShownAppliIndex);
-  for (QLineEdit* edit : {edDPR, edSearchPath, edUpdate, edCreation}) edit->clear();
+  for (QLineEdit* edit : {edDPR, edSearchPath, edUpdate, edCreation}) Blank(edit);
   if (const TAppli* appli = Applis->GetAppli(index)) {
     ShownAppliIndex = index;
     if (FileExists(appli->FileName)) {
@@ -76,7 +81,7 @@ void TfmMain::lbAppsClick(QObject*) try {
       edDPR->setText(Qs("Application File Not Found"));
     }
     edSearchPath->setText(Qs(appli->SearchPath));
-    if (appli->LastUpdate != NullDate) edUpdate->setText(Qs(DateTimeToStr(appli->LastUpdate)));
+    ShowLastUpdate(*appli);
     edCreation->setText(Qs(DateTimeToStr(appli->Creation)));
     PageControl1->setTabText(PageControl1->indexOf(tsUnits), Qs(appli->FileName));
   }
@@ -84,6 +89,13 @@ void TfmMain::lbAppsClick(QObject*) try {
   UpdateGuideInfos();
 } catch (...) {
   VIX->Push("Procedure TfmMain.lbAppsClick");
+  throw;
+}
+
+void TfmMain::ShowLastUpdate(const TAppli& Appli) try {
+  edUpdate->setText(Appli.LastUpdate != NullDate ? Qs(DateTimeToStr(Appli.LastUpdate)) : QString());
+} catch (...) {
+  VIX->Push("Procedure TfmMain.ShowLastUpdate");
   throw;
 }
 
@@ -98,6 +110,7 @@ void TfmMain::SaveChangesIfNeeded(int Index) try {
   // The current application is an object of its own: it follows, so that a
   // later write of its section keeps the new search path.
   if (CurrentAppli && CurrentAppli->FileName == appli->FileName) CurrentAppli->SearchPath = appli->SearchPath;
+  edSearchPath->setModified(false);
 } catch (...) {
   VIX->Push("Procedure TfmMain.SaveChangesIfNeeded");
   throw;
@@ -151,7 +164,7 @@ void TfmMain::btRemoveClick(QObject*) try {
   if (removed) {
     // The details shown belonged to a line that moved or went.
     ShownAppliIndex = -1;
-    for (QLineEdit* edit : {edDPR, edSearchPath, edUpdate, edCreation}) edit->clear();
+    for (QLineEdit* edit : {edDPR, edSearchPath, edUpdate, edCreation}) Blank(edit);
   }
   FillListBox();
 } catch (...) {
@@ -184,7 +197,9 @@ void TfmMain::SelectAppli() try {
     ShowError("No Application Selected");
     return;
   }
-  SaveChangesIfNeeded(index);
+  // The box holds the path of the application it shows, which a drag in the
+  // list may have left another line than the one under the cursor.
+  SaveChangesIfNeeded(ShownAppliIndex);
   const std::string& line = FAppLines[static_cast<std::size_t>(index)];
   if (CurrentAppli && CurrentAppli->FileName != line) {
     // The scanner window works on the current application's units.
@@ -211,13 +226,13 @@ void TfmMain::ShowAppli() try {
     button->setEnabled(current);
   const int unitsTab = PageControl1->indexOf(tsUnits);
   PageControl1->setTabText(unitsTab, Qs("No Application Selected"));
-  edSearchPath->clear();
+  // The search path box stays with the application page's shown line: its
+  // path, stored or typed, is never replaced by the current application's.
   CheckAppli();
   // Relative names in the project resolve from its folder.
   std::error_code ignored;
   std::filesystem::current_path(ExtractFilePath(CurrentAppli->FileName), ignored);
   PageControl1->setTabText(unitsTab, Qs(CurrentAppli->FileName));
-  edSearchPath->setText(Qs(CurrentAppli->SearchPath));
   UnitList_To_clbFiles();
   odSource.InitialDir = ExtractFilePath(CurrentAppli->FileName);
 } catch (...) {

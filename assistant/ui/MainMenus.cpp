@@ -87,6 +87,9 @@ void TfmMain::miLanguageClick(QObject*) try {
 }
 
 void TfmMain::miEnglishClick(QObject* Sender) try {
+  // A search path typed and not yet stored is the user's data: stored as a
+  // line change stores it, before the pages are laid out again.
+  SaveChangesIfNeeded(ShownAppliIndex);
   Language = Sender == miFrench ? 2 : 1;
   VIX->Language = Language;
   WriteGUIOptions(fmGuide->isVisible());

@@ -2,6 +2,7 @@
 // binding of the library, the settings, the shared services, the last
 // application reopened, the start timer, the assistant's block of the
 // technical text and the status bar's hint.
+#include <QCloseEvent>
 #include <QLineEdit>
 
 #include "AppObjects.h"
@@ -107,7 +108,14 @@ void TfmMain::FormShow(QObject*) try {
 }
 
 void TfmMain::FormActivate(QObject*) try {
-  UpdateGuideInfos();
+  // While the scanner window is shown it is the window at hand (this one
+  // refuses its actions meanwhile), and this window's activation may come
+  // after the scanner's show, when the options dialog has closed: the guide
+  // keeps the scanner's text.
+  if (!EditorAbsent && fmEditor != nullptr && fmEditor->isVisible())
+    fmEditor->UpdateGuideInfos();
+  else
+    UpdateGuideInfos();
 } catch (...) {
   VIX->Push("Procedure TfmMain.FormActivate");
   throw;
@@ -155,6 +163,13 @@ void TfmMain::FormCloseQuery(bool& CanClose) try {
   throw;
 }
 
+void TfmMain::closeEvent(QCloseEvent* Event) {
+  TForm::closeEvent(Event);
+  // The program ends with this close, and by the destruction every window
+  // is hidden: the guide's visibility is taken now.
+  if (Event->isAccepted()) FGuideShownAtClose = fmGuide != nullptr && fmGuide->isVisible();
+}
+
 void TfmMain::FormDestroy(QObject*) {
   // The save dates a scanner window set in memory reach their files before
   // the window and the model it works on go.
@@ -164,9 +179,11 @@ void TfmMain::FormDestroy(QObject*) {
   }
   if (IniFile) {
     RunGuarded(this, [this] {
+      // A search path typed and not yet stored is the user's data.
+      if (Applis) SaveChangesIfNeeded(ShownAppliIndex);
       WriteLastApp();
       WriteExternalPrograms();
-      WriteGUIOptions(fmGuide != nullptr && fmGuide->isVisible());
+      WriteGUIOptions(FGuideShownAtClose.value_or(fmGuide != nullptr && fmGuide->isVisible()));
     });
   }
   CurrentAppli.reset();

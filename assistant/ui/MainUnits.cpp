@@ -55,6 +55,22 @@ void TfmMain::UnitList_To_clbFiles() try {
   throw;
 }
 
+void TfmMain::ScannerClosed() try {
+  if (!CurrentAppli || !Applis) return;
+  // The list's entry of the current application reads the section that the
+  // window has just written.
+  for (int i = 0; i < Applis->Count(); ++i) {
+    TAppli* appli = Applis->GetAppli(i);
+    if (appli->FileName != CurrentAppli->FileName) continue;
+    appli->ReadFromFile();
+    if (i == ShownAppliIndex) ShowLastUpdate(*appli);
+  }
+  UnitList_To_clbFiles();
+} catch (...) {
+  VIX->Push("Procedure TfmMain.ScannerClosed");
+  throw;
+}
+
 void TfmMain::clbFilesDrawItem(QPainter& Canvas, int Index, const QRect& Rect, TOwnerDrawState State) try {
   Canvas.fillRect(Rect, Canvas.brush());
   SplitDelimitedTextIntoStrings(FUnitRows.at(static_cast<std::size_t>(Index)), ";", ColumnTexts);

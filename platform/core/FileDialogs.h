@@ -6,6 +6,16 @@
 
 #include <string>
 
+// Filters and default extensions are written as on Windows, where the
+// programs were made; the dialogs give them their meaning on this host.
+// "*.*" names every file, with or without a dot in its name. A program on
+// this host is an executable file whatever its name: the program mask
+// "*.exe" lists the executable files, and the program extension "exe" is
+// never added to a typed name.
+inline constexpr const char* AllFilesMask = "*.*";
+inline constexpr const char* ProgramMask = "*.exe";
+inline constexpr const char* ProgramExt = "exe";
+
 struct FileDialogRequest {
   enum class Kind { Open, Save, Folder };
   Kind kind = Kind::Open;

@@ -85,7 +85,10 @@ TOwnerDrawListBox::TOwnerDrawListBox(int rowHeight, QWidget* parent) : QTableVie
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setMinimumSectionSize(rowHeight);
   verticalHeader()->setDefaultSectionSize(rowHeight);
-  connect(this, &QAbstractItemView::clicked, this, [this] { Click(); });
+  connect(this, &QAbstractItemView::clicked, this, [this] {
+    clickedSincePress_ = true;
+    Click();
+  });
 }
 
 TOwnerDrawListBox::~TOwnerDrawListBox() = default;
@@ -183,9 +186,19 @@ void TOwnerDrawListBox::ToggleCheck(int index) {
 }
 
 void TOwnerDrawListBox::mousePressEvent(QMouseEvent* e) {
+  pressRow_ = ItemIndex();
+  clickedSincePress_ = false;
   QTableView::mousePressEvent(e);
   const int row = rowAt(e->position().toPoint().y());
   if (checkBoxes_ && e->button() == Qt::LeftButton && row >= 0 && e->position().x() < CheckWidth) ToggleCheck(row);
+}
+
+void TOwnerDrawListBox::mouseReleaseEvent(QMouseEvent* e) {
+  QTableView::mouseReleaseEvent(e);
+  // A press on one row and a release on another is no click, yet the
+  // current row moved: the host's list tells of it all the same.
+  if (e->button() == Qt::LeftButton && !clickedSincePress_ && ItemIndex() != pressRow_) Click();
+  clickedSincePress_ = true;
 }
 
 void TOwnerDrawListBox::keyPressEvent(QKeyEvent* e) {

@@ -64,7 +64,8 @@ class TOwnerDrawListBox final : public QTableView {
   // list's colour, or the selection colour on a selected row, and its pen the
   // matching text colour; the handler fills Rect itself.
   std::function<void(QPainter& Canvas, int Index, const QRect& Rect, TOwnerDrawState State)> OnDrawItem;
-  // The user clicked a row or moved the current row with the keyboard.
+  // The user clicked a row, moved the current row with the keyboard, or
+  // dragged the mouse to another row.
   std::function<void(QObject* Sender)> OnClick;
   // The user toggled a check box.
   std::function<void(QObject* Sender)> OnClickCheck;
@@ -72,6 +73,7 @@ class TOwnerDrawListBox final : public QTableView {
  protected:
   void keyPressEvent(QKeyEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
 
  private:
   class Rows;
@@ -84,6 +86,10 @@ class TOwnerDrawListBox final : public QTableView {
   void Select(int index);
   void ApplyItemIndex();
 
+  // The current row when the mouse button went down, and whether a click
+  // was told since.
+  int pressRow_ = -1;
+  bool clickedSincePress_ = false;
   bool scrollOncePerPass_ = false;
   bool selectPending_ = false;
   int pendingIndex_ = -1;

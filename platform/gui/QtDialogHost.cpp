@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <vector>
 
+#include "DialogOwner.h"
 #include "QtText.h"
 
 namespace {
@@ -105,7 +106,8 @@ BoxLayout MessageBoxLayout(unsigned flags) {
 }
 
 int ShowBox(const char* boxName, const BoxLayout& layout, const DialogRequest& r) {
-  QMessageBox box;
+  TOwnedDialog<QMessageBox> owned;
+  QMessageBox& box = *owned;
   box.setObjectName(QString::fromLatin1(boxName));
   box.setIcon(layout.icon);
   box.setWindowTitle(QsDisplay(r.title));
@@ -130,14 +132,16 @@ int ShowBox(const char* boxName, const BoxLayout& layout, const DialogRequest& r
         QObject::disconnect(button, &QAbstractButton::clicked, buttonBox, nullptr);
     }
   }
-  box.exec();
+  owned.Exec();
+  if (!owned.Alive()) return mrCancel;
   for (const auto& [button, result] : results)
     if (button == box.clickedButton()) return result;
   return mrCancel;
 }
 
 DialogAnswer ShowInputQuery(const DialogRequest& r) {
-  QInputDialog dialog;
+  TOwnedDialog<QInputDialog> owned;
+  QInputDialog& dialog = *owned;
   dialog.setObjectName(QStringLiteral("InputQuery"));
   dialog.setWindowModality(Qt::ApplicationModal);
   dialog.setInputMode(QInputDialog::TextInput);
@@ -154,7 +158,7 @@ DialogAnswer ShowInputQuery(const DialogRequest& r) {
   }
   DialogAnswer a;
   a.value = r.value;
-  if (dialog.exec() == QDialog::Accepted) {
+  if (owned.Exec() == QDialog::Accepted && owned.Alive()) {
     a.result = mrOk;
     a.value = As(dialog.textValue());
   } else {

@@ -1,31 +1,96 @@
 #include "QtFileDialogHost.h"
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QSortFilterProxyModel>
+#include <vector>
 
+#include "DialogOwner.h"
 #include "FileNames.h"
 #include "QtText.h"
+#include "SysUtils.h"
 
-std::string QtFileFilter(const std::string& filter) {
-  std::string result;
+namespace {
+
+// The descriptions (even pieces) or the masks (odd pieces) of a filter.
+std::vector<std::string> FilterPieces(const std::string& filter, bool masks) {
+  std::vector<std::string> pieces;
   std::size_t pos = 0;
   bool description = true;
   while (pos <= filter.size()) {
     std::size_t bar = filter.find('|', pos);
     if (bar == std::string::npos) bar = filter.size();
-    if (description) {
-      if (!result.empty()) result += ";;";
-      result += filter.substr(pos, bar - pos);
-    }
+    if (description != masks) pieces.push_back(filter.substr(pos, bar - pos));
     description = !description;
     pos = bar + 1;
+  }
+  return pieces;
+}
+
+// What the masks of one filter list on this host (FileDialogs.h).
+struct HostMasks {
+  QStringList names;
+  bool programsOnly = false;  // executable files, and the folders
+};
+
+HostMasks MasksOf(const std::string& masks) {
+  HostMasks m;
+  std::size_t pos = 0;
+  while (pos <= masks.size()) {
+    std::size_t end = masks.find(';', pos);
+    if (end == std::string::npos) end = masks.size();
+    const std::string mask = Trim(masks.substr(pos, end - pos));
+    if (mask == AllFilesMask) {
+      m.names << QStringLiteral("*");
+    } else if (SameText(mask, ProgramMask)) {
+      m.names << QStringLiteral("*");
+      m.programsOnly = true;
+    } else if (!mask.empty()) {
+      m.names << Qs(mask);
+    }
+    pos = end + 1;
+  }
+  if (m.names.isEmpty()) m.names << QStringLiteral("*");
+  return m;
+}
+
+// Hides the files that are no programs while a program filter is chosen.
+class ProgramFilter final : public QSortFilterProxyModel {
+ public:
+  using QSortFilterProxyModel::QSortFilterProxyModel;
+  void SetProgramsOnly(bool only) {
+    if (only == programsOnly_) return;
+    programsOnly_ = only;
+    invalidateRowsFilter();
+  }
+
+ protected:
+  bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+    if (!programsOnly_) return true;
+    const auto* files = static_cast<const QFileSystemModel*>(sourceModel());
+    const QFileInfo info = files->fileInfo(files->index(row, 0, parent));
+    return info.isDir() || info.isExecutable();
+  }
+
+ private:
+  bool programsOnly_ = false;
+};
+
+}  // namespace
+
+std::string QtFileFilter(const std::string& filter) {
+  std::string result;
+  for (const std::string& description : FilterPieces(filter, false)) {
+    if (!result.empty()) result += ";;";
+    result += description;
   }
   return result;
 }
 
 bool QtFileDialogHost::Show(const FileDialogRequest& r, std::string& fileName) {
-  QFileDialog dialog(QApplication::activeWindow());
+  TOwnedDialog<QFileDialog> owned;
+  QFileDialog& dialog = *owned;
   dialog.setObjectName(QStringLiteral("FileDialog"));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setWindowModality(Qt::ApplicationModal);
@@ -46,8 +111,26 @@ bool QtFileDialogHost::Show(const FileDialogRequest& r, std::string& fileName) {
       break;
   }
   if (r.kind != FileDialogRequest::Kind::Folder) {
-    if (!r.filter.empty()) dialog.setNameFilter(Qs(QtFileFilter(r.filter)));
-    if (!r.defaultExt.empty()) dialog.setDefaultSuffix(Qs(r.defaultExt));
+    if (!r.filter.empty()) {
+      // The filters show their descriptions as written; what each lists is
+      // this host's reading of its masks, applied whenever one is chosen
+      // (Qt would read the masks from the descriptions).
+      auto* files = dialog.findChild<QFileSystemModel*>();
+      auto* programs = new ProgramFilter(&dialog);
+      dialog.setProxyModel(programs);
+      const std::vector<std::string> masks = FilterPieces(r.filter, true);
+      const auto use = [&dialog, files, programs, masks](const QString& chosen) {
+        const qsizetype index = dialog.nameFilters().indexOf(chosen);
+        if (index < 0 || static_cast<std::size_t>(index) >= masks.size()) return;
+        const HostMasks host = MasksOf(masks[static_cast<std::size_t>(index)]);
+        if (files != nullptr) files->setNameFilters(host.names);
+        programs->SetProgramsOnly(host.programsOnly);
+      };
+      dialog.setNameFilter(Qs(QtFileFilter(r.filter)));
+      QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, use);
+      use(dialog.selectedNameFilter());
+    }
+    if (!r.defaultExt.empty() && !SameText(r.defaultExt, ProgramExt)) dialog.setDefaultSuffix(Qs(r.defaultExt));
   }
   // A proposed file with a folder opens there; otherwise the initial folder.
   const QFileInfo proposed(Qs(r.fileName));
@@ -56,7 +139,7 @@ bool QtFileDialogHost::Show(const FileDialogRequest& r, std::string& fileName) {
     if (r.fileName.find('/') != std::string::npos) dialog.setDirectory(proposed.absolutePath());
     dialog.selectFile(proposed.fileName());
   }
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+  if (owned.Exec() != QDialog::Accepted || !owned.Alive() || dialog.selectedFiles().isEmpty()) return false;
   // A picked name the programs cannot hold is refused, never replaced by
   // another name.
   fileName = ProgramName(dialog.selectedFiles().first().toUtf8().toStdString());

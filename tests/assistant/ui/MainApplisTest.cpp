@@ -9,9 +9,12 @@
 #include "Colors.h"
 #include "Files.h"
 #include "Guide.h"
+#include "IniFile.h"
+#include "Settings.h"
 #include "Log.h"
 #include "MainFixture.h"
 #include "PageControl.h"
+#include "ProgressLabel.h"
 #include "QtText.h"
 #include "SpeedButton.h"
 #include "Timer.h"
@@ -35,6 +38,7 @@ TEST_F(MainApplisTest, RegisteringAProjectLogsTheDiscoveryAndShowsItsDetails) {
   EXPECT_EQ(As(fm.edUpdate->text()), "");  // never saved
   EXPECT_TRUE(fmLog->isVisible());
   EXPECT_EQ(fmLog->Lines(0), "Adding " + project);
+  EXPECT_EQ(fmLog->lbInfo->Text(), "Terminated (0 s)");
   EXPECT_TRUE(fm.isEnabled());
   EXPECT_EQ(fmGuide->GuideState, 1);
   EXPECT_EQ(As(fmGuide->lbText->text()),
@@ -109,7 +113,7 @@ TEST_F(MainApplisTest, ThePageChangeWithNoLineUnderTheCursorShowsTheError) {
   ASSERT_NE(CurrentAppli, nullptr);
 }
 
-TEST_F(MainApplisTest, AnEditedSearchPathIsStoredWhenAnotherLineIsChosenAndLostOnClose) {
+TEST_F(MainApplisTest, AnEditedSearchPathIsStoredWhenAnotherLineIsChosenAndOnClose) {
   const std::string a = WriteProject("Apple", {});
   const std::string b = WriteProject("Birch", {});
   TfmMain& fm = Open();
@@ -125,9 +129,67 @@ TEST_F(MainApplisTest, AnEditedSearchPathIsStoredWhenAnotherLineIsChosenAndLostO
   EXPECT_NE(Settings().find("SearchPath=" + ExtractFilePath(a) + ";" + dir.File("lib") + ";../common\r\n"),
             std::string::npos);
   EXPECT_EQ(As(fm.edSearchPath->text()), "");
-  QTest::keyClicks(fm.edSearchPath, "/opt/lost");
+  // What the user typed is data: closing stores it too.
+  QTest::keyClicks(fm.edSearchPath, "/opt/kept");
   Close();
-  EXPECT_EQ(Settings().find("/opt/lost"), std::string::npos);
+  EXPECT_EQ(TIniFile(ProgramDir() + "Corvane.ini").ReadString(b, "SearchPath", ""), "/opt/kept");
+}
+
+// Each application's search path stays its own through language switches,
+// with or without a current application.
+TEST_F(MainApplisTest, ALanguageSwitchKeepsTheShownApplicationsOwnSearchPath) {
+  const std::string a = WriteProject("Apple", {});
+  const std::string b = WriteProject("Birch", {});
+  TfmMain& fm = Open();
+  Register(a);
+  Register(b);
+  const auto path = [](const std::string& project) { return IniFile->ReadString(project, "SearchPath", ""); };
+  ClickRow(fm.lbApps, 0);
+  QTest::keyClicks(fm.edSearchPath, "/lib/a");
+  ClickRow(fm.lbApps, 1);
+  QTest::keyClicks(fm.edSearchPath, "/lib/b");
+  ClickRow(fm.lbApps, 0);
+  // No application current: the page keeps its details, nothing is marked
+  // as edited.
+  fm.miFrench->trigger();
+  EXPECT_EQ(As(fm.edSearchPath->text()), "/lib/a");
+  ClickRow(fm.lbApps, 1);
+  EXPECT_EQ(path(a), "/lib/a");
+  // Birch current, Apple shown: the page shows Apple's path.
+  fm.btSelectApplication->click();
+  ChoosePage(fm.tsApplis);
+  ClickRow(fm.lbApps, 0);
+  fm.miEnglish->trigger();
+  EXPECT_EQ(As(fm.edDPR->text()), a);
+  EXPECT_EQ(As(fm.edSearchPath->text()), "/lib/a");
+  // A path typed and not yet stored is stored by the switch.
+  QTest::keyClicks(fm.edSearchPath, ";x");
+  fm.miFrench->trigger();
+  EXPECT_EQ(path(a), "/lib/a;x");
+  EXPECT_EQ(path(b), "/lib/b");
+}
+
+TEST_F(MainApplisTest, ADragInTheListShowsTheLineItEndsOnAndKeepsTheTypedPathWithItsApplication) {
+  const std::string a = WriteProject("Apple", {});
+  const std::string b = WriteProject("Birch", {});
+  const std::string c = WriteProject("Cedar", {});
+  TfmMain& fm = Open();
+  for (const std::string& p : {a, b, c}) Register(p);
+  ClickRow(fm.lbApps, 0);
+  QTest::keyClicks(fm.edSearchPath, "/typed");
+  const auto rowPoint = [&fm](int row) {
+    return QPoint(40, fm.lbApps->visualRect(fm.lbApps->model()->index(row, 0)).center().y());
+  };
+  QTest::mousePress(fm.lbApps->viewport(), Qt::LeftButton, {}, rowPoint(1));
+  QTest::mouseMove(fm.lbApps->viewport(), rowPoint(2));
+  QTest::mouseRelease(fm.lbApps->viewport(), Qt::LeftButton, {}, rowPoint(2));
+  ASSERT_EQ(fm.lbApps->ItemIndex(), 2);
+  EXPECT_EQ(As(fm.edDPR->text()), c);
+  fm.btSelectApplication->click();
+  ASSERT_NE(CurrentAppli, nullptr);
+  EXPECT_EQ(CurrentAppli->FileName, c);
+  EXPECT_EQ(IniFile->ReadString(a, "SearchPath", ""), "/typed");
+  EXPECT_EQ(IniFile->ReadString(c, "SearchPath", ""), "");
 }
 
 TEST_F(MainApplisTest, AMissingProjectFileIsDrawnRedAndNamedNotFound) {

@@ -167,6 +167,21 @@ TEST_F(MainStartUpTest, AFailedCreationIsReportedAndTheWindowCanStillBeClosed) {
   EXPECT_NE(Settings().find("ShowGuide=No\r\n"), std::string::npos);
 }
 
+TEST_F(MainStartUpTest, ClosingWithTheGuideShownKeepsItShownAtTheNextStart) {
+  TfmMain& fm = Open();
+  fm.tStart->Tick();  // the guide
+  ASSERT_TRUE(fmGuide->isVisible());
+  ASSERT_TRUE(fm.close());
+  Close();
+  EXPECT_NE(Settings().find("ShowGuide=Yes\r\n"), std::string::npos);
+  Open().tStart->Tick();
+  EXPECT_TRUE(fmGuide->isVisible());
+  fmGuide->close();
+  ASSERT_TRUE(window->close());
+  Close();
+  EXPECT_NE(Settings().find("ShowGuide=No\r\n"), std::string::npos);
+}
+
 TEST_F(MainStartUpTest, TheStatusBarShowsTheHintOfWhatTheMouseIsOver) {
   TfmMain& fm = Open();
   QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));

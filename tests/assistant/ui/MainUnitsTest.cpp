@@ -2,13 +2,18 @@
 // ticking and ignoring, adding and removing units, Refresh List, and
 // "Secure Code" with the scanner window it opens.
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTest>
+#include <chrono>
+#include <filesystem>
 
 #include "AppObjects.h"
 #include "Colors.h"
 #include "ComboBox.h"
 #include "Editor.h"
 #include "Files.h"
+#include "Guide.h"
 #include "HeaderControl.h"
 #include "Log.h"
 #include "MainFixture.h"
@@ -18,8 +23,13 @@
 #include "Settings.h"
 #include "SourceRow.h"
 #include "SpeedButton.h"
+#include "StringHelpers.h"
+#include "SysUtils.h"
+#include "Timer.h"
 
 namespace {
+
+namespace fs = std::filesystem;
 
 // Columns at the default widths; texts one pixel per character.
 TSourceRowLook Look(const std::vector<std::string>& Fields, bool Selected, const std::string& RelativeTo = "") {
@@ -68,6 +78,15 @@ class MainUnitsTest : public MainTest {
   }
   void Tick(int Row) { ClickRow(window->clbFiles, Row, 7); }
   std::string UnitList() const { return dir.Read("my prog/Greenhouse.bul"); }
+  // The first unit ticked, secured and saved in the scanner window, which
+  // stays open.
+  void SecureAndSaveFirstUnit() {
+    Tick(0);
+    GUIOptions.ConfirmOverwrite = false;
+    SecureCode(true);
+    fmEditor->miSaveAll->trigger();
+    ASSERT_EQ(CurrentAppli->Units.GetUnit(0)->Scanner->FileState, 2);
+  }
 };
 
 TEST_F(MainUnitsTest, WideningTheFileColumnStoresItAndMovesTheOthers) {
@@ -172,6 +191,57 @@ TEST_F(MainUnitsTest, SecureCodeWithNothingTickedOpensNoScanner) {
   EXPECT_EQ(dialogs.Last().text, "No Source File Selected");
   EXPECT_TRUE(EditorAbsent);
   EXPECT_EQ(fmEditor, nullptr);
+}
+
+TEST_F(MainUnitsTest, WhenTheScannerClosesThePagesShowTheDatesOfItsSaves) {
+  const std::string sample = Sample();
+  for (const auto& file : fs::directory_iterator(ExtractFilePath(sample)))
+    fs::last_write_time(file.path(), file.last_write_time() - std::chrono::hours(24 * 400));
+  TfmMain& fm = Open();
+  OpenProject(sample);
+  const std::string unit = CurrentAppli->Units.GetUnit(0)->FileName;
+  const std::string before = fm.UnitRows()[0];
+  SecureAndSaveFirstUnit();
+  ASSERT_TRUE(fmEditor->close());
+  std::vector<std::string> fields;
+  SplitDelimitedTextIntoStrings(fm.UnitRows()[0], ";", fields);
+  EXPECT_EQ(fields[2], DateTimeToStr(Now()));  // Code Check
+  EXPECT_EQ(fields[3], DateTimeToStr(TUnit(unit).FileDate));
+  EXPECT_NE(fm.UnitRows()[0], before);
+  ChoosePage(fm.tsApplis);
+  EXPECT_EQ(As(fm.edUpdate->text()), DateTimeToStr(Now()));
+}
+
+// The scanner window stores its dates while it exists when the program
+// ends; a search path stored after that keeps them.
+TEST_F(MainUnitsTest, ASearchPathStoredAfterTheScannersDatesKeepsTheNewerLastUpdate) {
+  TfmMain& fm = Open();
+  const std::string sample = Sample();
+  Register(WriteProject("Orchard", {}));
+  OpenProject(sample);
+  SecureAndSaveFirstUnit();
+  fmEditor->StoreSaveDates();
+  ChoosePage(fm.tsApplis);
+  QTest::keyClicks(fm.edSearchPath, ";/extra");
+  ClickRow(fm.lbApps, 0);
+  EXPECT_EQ(IniFile->ReadString(sample, "LastUpdate", ""), DateTimeToStr(Now()));
+  EXPECT_NE(IniFile->ReadString(sample, "SearchPath", "").find(";/extra"), std::string::npos);
+}
+
+TEST_F(MainUnitsTest, TheGuideKeepsTheScannersTextWhenTheMainWindowIsActivatedAfterItsShow) {
+  TfmMain& fm = OpenSample();
+  fm.tStart->Tick();  // the guide
+  Tick(0);
+  SecureCode(false);
+  ASSERT_EQ(fmGuide->GuideState, 1001);
+  QEvent activate(QEvent::WindowActivate);
+  QCoreApplication::sendEvent(&fm, &activate);
+  EXPECT_EQ(fmGuide->GuideState, 1001);
+  EXPECT_EQ(As(fmGuide->lbHeader->text()), "Source Files Scanner : Lumbrick code is maintained here.");
+  // Once it is closed, the main window's text again.
+  ASSERT_TRUE(fmEditor->close());
+  QCoreApplication::sendEvent(&fm, &activate);
+  EXPECT_EQ(fmGuide->GuideState, 10);
 }
 
 TEST_F(MainUnitsTest, WhileTheScannerIsShownThePagesLeaveItsUnitsAlone) {

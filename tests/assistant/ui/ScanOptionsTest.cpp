@@ -149,6 +149,23 @@ TEST_F(ScanOptionsTest, WithoutThePushParametersTheRoutineNameIsAskedFor) {
   EXPECT_EQ(CodeOptions.PushParams, (std::array<bool, 5>{false, false, false, false, false}));
 }
 
+TEST_F(ScanOptionsTest, TheRoutineNameQuestionFollowsTheNameBoxAlone) {
+  const int result = RunModal([&](TfmScanOptions& fm) {
+    Tick(fm, 3, false);  // Name
+    dialogs.Answer(mrNo);
+    fm.btValidate->click();
+    EXPECT_TRUE(fm.isVisible());
+    Tick(fm, 3, true);
+    Tick(fm, 2, false);  // Prefix
+    dialogs.Answer(mrNo);  // not all files at once
+    fm.btValidate->click();
+  });
+  EXPECT_EQ(result, 1);
+  ASSERT_EQ(dialogs.Shown().size(), 2u);
+  EXPECT_EQ(dialogs.Shown()[0].text, "No Routine Name in Push Parameters. Confirm ?");
+  EXPECT_EQ(dialogs.Shown()[1].text, "Start Scanning All Sources Files ?");
+}
+
 TEST_F(ScanOptionsTest, ALayoutWithoutItemIsShownAsNoneAndStoredAgain) {
   dir.Write("prog/Corvane.ini", "[Options]\r\nExceptLines=2\r\n");
   const int result = RunModal([&](TfmScanOptions& fm) {

@@ -9,10 +9,12 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <algorithm>
 #include <stdexcept>
 
 #include "Application.h"
+#include "Form.h"
 #include "ModalAnswer.h"
 
 namespace {
@@ -51,6 +53,26 @@ ModalAnswer::Step Key(int key) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
     QApplication::sendEvent(modal, &press);
   };
+}
+
+// Always-on-top windows of the program (a guide, a log) never hide the
+// question being answered.
+TEST(QtDialogHost, ABoxBelongsToTheActiveWindowAndStaysOnTop) {
+  TForm form;
+  form.show();
+  form.activateWindow();
+  QTRY_VERIFY(QApplication::activeWindow() == &form);
+  QWidget* owner = nullptr;
+  bool onTop = false;
+  ModalAnswer answer([&](QWidget* modal) {
+    owner = modal->parentWidget();
+    onTop = modal->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    ModalAnswer::Click("btOK")(modal);
+  });
+  ShowMessage("Seen");
+  EXPECT_TRUE(answer.Done());
+  EXPECT_EQ(owner, &form);
+  EXPECT_TRUE(onTop);
 }
 
 TEST(QtDialogHost, AMessageDialogIsAnsweredByItsButton) {

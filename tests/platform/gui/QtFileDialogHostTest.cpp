@@ -1,0 +1,127 @@
+// Real file dialogs, shown and answered as a user would, on the filters
+// written as on Windows.
+#include "QtFileDialogHost.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <algorithm>
+#include <filesystem>
+
+#include "ModalAnswer.h"
+#include "TempDir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The names the dialog lists, once it lists Count of them.
+std::vector<std::string> Listed(QFileDialog& dialog, std::size_t count) {
+  auto* view = dialog.findChild<QAbstractItemView*>(QStringLiteral("listView"));
+  const auto names = [view] {
+    std::vector<std::string> result;
+    const QAbstractItemModel* model = view->model();
+    for (int row = 0; row < model->rowCount(view->rootIndex()); ++row)
+      result.push_back(model->index(row, 0, view->rootIndex()).data().toString().toStdString());
+    std::sort(result.begin(), result.end());
+    return result;
+  };
+  QTest::qWaitFor([&] { return names().size() == count; }, 5000);
+  return names();
+}
+
+// The user picks a filter in the list of file types.
+void ChooseFilter(QFileDialog& dialog, int index) {
+  auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+  types->setCurrentIndex(index);
+  emit types->activated(index);
+  emit types->textActivated(types->currentText());
+}
+
+QPushButton* OpenButton(QFileDialog& dialog) {
+  return dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))->button(QDialogButtonBox::Open);
+}
+
+class QtFileDialogHostTest : public ::testing::Test {
+ protected:
+  QtFileDialogHostTest() {
+    fs::permissions(dir.Write("browser", "#!/bin/sh\n"), fs::perms::owner_all | fs::perms::group_exec |
+                                                            fs::perms::others_exec);
+    dir.Write("notes.txt", "");
+    dir.Write("README", "");
+    fs::create_directory(dir.File("sub"));
+  }
+  // The program dialog of the assistant's web browser choice.
+  FileDialogRequest ProgramRequest() const {
+    FileDialogRequest r;
+    r.title = "Select a Web Browser";
+    r.initialDir = dir.Path();
+    r.filter = "Program Files (*.exe)|*.exe|All Files (*.*)|*.*";
+    r.defaultExt = "exe";
+    r.fileMustExist = true;
+    return r;
+  }
+
+  TempDir dir;
+  QtFileDialogHost host;
+};
+
+TEST_F(QtFileDialogHostTest, AProgramIsAnExecutableFileWhateverItsName) {
+  std::vector<std::string> programs, all, filters;
+  bool openEnabled = false, onTop = false;
+  ModalAnswer answer([&](QWidget* modal) {
+    auto& dialog = *qobject_cast<QFileDialog*>(modal);
+    onTop = dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    filters = {dialog.nameFilters()[0].toStdString(), dialog.nameFilters()[1].toStdString()};
+    programs = Listed(dialog, 2);
+    ChooseFilter(dialog, 1);
+    all = Listed(dialog, 4);
+    ChooseFilter(dialog, 0);
+    QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")), "browser");
+    openEnabled = OpenButton(dialog)->isEnabled();
+    OpenButton(dialog)->click();
+  });
+  std::string chosen;
+  EXPECT_TRUE(host.Show(ProgramRequest(), chosen));
+  EXPECT_TRUE(answer.Done());
+  EXPECT_TRUE(onTop);
+  EXPECT_EQ(filters, (std::vector<std::string>{"Program Files (*.exe)", "All Files (*.*)"}));
+  EXPECT_EQ(programs, (std::vector<std::string>{"browser", "sub"}));
+  EXPECT_EQ(all, (std::vector<std::string>{"README", "browser", "notes.txt", "sub"}));
+  EXPECT_TRUE(openEnabled);
+  EXPECT_EQ(chosen, dir.File("browser"));
+}
+
+TEST_F(QtFileDialogHostTest, ATypedNameOfAFileThatDoesNotExistIsRefused) {
+  bool openEnabled = true, stillShown = false;
+  ModalAnswer answer([&](QWidget* modal) {
+    auto& dialog = *qobject_cast<QFileDialog*>(modal);
+    QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")), "missing.pas");
+    openEnabled = OpenButton(dialog)->isEnabled();
+    static_cast<QDialog&>(dialog).accept();  // as Enter in the name box does
+    stillShown = dialog.isVisible();
+    dialog.reject();
+  });
+  answer.Then(ModalAnswer::Click("OK"));  // Qt's "File not found" box
+  FileDialogRequest r;
+  r.initialDir = dir.Path();
+  r.filter = "Delphi Source Files (*.pas)|*.pas|All Files (*.*)|*.*";
+  r.defaultExt = "pas";
+  r.fileMustExist = true;
+  std::string chosen = "kept";
+  EXPECT_FALSE(host.Show(r, chosen));
+  EXPECT_TRUE(answer.Done());
+  EXPECT_FALSE(openEnabled);
+  EXPECT_TRUE(stillShown);
+  ASSERT_EQ(answer.Titles().size(), 2u);
+  EXPECT_EQ(chosen, "kept");
+}
+
+}  // namespace
