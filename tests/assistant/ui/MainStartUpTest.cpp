@@ -172,6 +172,7 @@ TEST_F(MainStartUpTest, ClosingWithTheGuideShownKeepsItShownAtTheNextStart) {
   fm.tStart->Tick();  // the guide
   ASSERT_TRUE(fmGuide->isVisible());
   ASSERT_TRUE(fm.close());
+  fmGuide->close();  // as the application's quit closes the windows left
   Close();
   EXPECT_NE(Settings().find("ShowGuide=Yes\r\n"), std::string::npos);
   Open().tStart->Tick();
