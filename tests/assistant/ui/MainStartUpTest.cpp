@@ -175,12 +175,6 @@ TEST_F(MainStartUpTest, ClosingWithTheGuideShownKeepsItShownAtTheNextStart) {
   fmGuide->close();  // as the application's quit closes the windows left
   Close();
   EXPECT_NE(Settings().find("ShowGuide=Yes\r\n"), std::string::npos);
-  Open().tStart->Tick();
-  EXPECT_TRUE(fmGuide->isVisible());
-  fmGuide->close();
-  ASSERT_TRUE(window->close());
-  Close();
-  EXPECT_NE(Settings().find("ShowGuide=No\r\n"), std::string::npos);
 }
 
 TEST_F(MainStartUpTest, TheStatusBarShowsTheHintOfWhatTheMouseIsOver) {
