@@ -32,7 +32,7 @@ struct TSourceScanner::TEditWindow {
   // The window reaches past Position (in today's positions): through the
   // line break after the character that follows it.
   void Cover(int Position);
-  // Everything back, every keyword with its shift.
+  // Everything back, every keyword with its shift, whatever its position.
   void Close();
   // A keyword held aside still has its old position.
   int PositionOf(const TKeywordInfo* K) const;
@@ -123,6 +123,15 @@ void TSourceScanner::TEditWindow::Cover(int Position) try {
 
 void TSourceScanner::TEditWindow::Close() try {
   Take(RestText.size());
+  // Keywords placed past the text's end (a list that no longer fits its
+  // text) come back too: the window frees no keyword, and so none that a
+  // routine of the list still is.
+  for (; RestKeywordFrom < RestKeywords.size(); ++RestKeywordFrom) {
+    RestKeywords[RestKeywordFrom]->Position += Pending;
+    S.Keywords.push_back(std::move(RestKeywords[RestKeywordFrom]));
+  }
+  RestKeywords.clear();
+  RestKeywordFrom = 0;
 } catch (...) {
   VIX->Push("Procedure TEditWindow.Close");
   throw;

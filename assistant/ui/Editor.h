@@ -210,6 +210,13 @@ class TfmEditor final : public TForm {
   // the text it still holds (read, and perhaps changed, by a former window)
   // is no longer the file's.
   bool LoadSource(TSourceScanner& S);
+  // Reads the unit: Steps load its file, scan its keywords and take its
+  // first counts. Stopped before its end (a cancel, a failure), the read
+  // leaves the unit unread and without the keywords of a text read before,
+  // so the next read starts again from the file; stopped by a structure
+  // error the scan recorded, the unit stays read with that error. A read
+  // that ends without an error ends an Error status the unit had.
+  void ReadUnit(TUnit& U, const std::function<void()>& Steps);
   // Sets the four routine buttons for a code state (any other value leaves
   // them as they are).
   void SetRoutineButtons(int CodeState);

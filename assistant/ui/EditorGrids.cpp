@@ -112,15 +112,16 @@ void TfmEditor::DoSourcesSelectCell(int Row) try {
         if (u == nullptr) return;
         TSourceScanner& s = *u->Scanner;
         CurrentUnit = u;
-        if (!s.Loaded) {
-          fmLog->DisplayInfo(Trt("Loading Source File..."));
-          LoadSource(s);
-          fmLog->DisplayInfo(Trt("Analyzing Source Code..."));
-          fmLog->DisplayInfo(Trt("Scanning Keywords"));
-          s.FillKeyWordsList();
-          fmLog->DisplayInfo(Trt("Computing Statistics..."));
-          s.GetStats(s.Modifications, s.InitialCodeStatus);
-        }
+        if (!s.Loaded)
+          ReadUnit(*u, [&] {
+            fmLog->DisplayInfo(Trt("Loading Source File..."));
+            LoadSource(s);
+            fmLog->DisplayInfo(Trt("Analyzing Source Code..."));
+            fmLog->DisplayInfo(Trt("Scanning Keywords"));
+            s.FillKeyWordsList();
+            fmLog->DisplayInfo(Trt("Computing Statistics..."));
+            s.GetStats(s.Modifications, s.InitialCodeStatus);
+          });
         s.GetStats(s.Modifications, s.ActualCodeStatus);
         Clear_sgProcs();
         mCode->SetText(u->StatusMessage(), clNavy);
@@ -166,6 +167,25 @@ bool TfmEditor::LoadSource(TSourceScanner& S) try {
   return false;
 } catch (...) {
   VIX->Push("Function TfmEditor.LoadSource");
+  throw;
+}
+
+void TfmEditor::ReadUnit(TUnit& U, const std::function<void()>& Steps) try {
+  TSourceScanner& s = *U.Scanner;
+  try {
+    Steps();
+  } catch (...) {
+    if (!s.Loaded || s.ErrorCode == 0) {
+      // Read again from the file next time; keywords kept from a former
+      // text would not fit the text just read, nor their states its file.
+      s.ClearKeyWordList();
+      s.Loaded = false;
+    }
+    throw;
+  }
+  if (s.Loaded && s.ErrorCode == 0 && SameText(U.Status, "Error")) U.Status = "Ok";
+} catch (...) {
+  VIX->Push("Procedure TfmEditor.ReadUnit");
   throw;
 }
 

@@ -77,17 +77,21 @@ void TfmEditor::ScanUnit(TUnit* U) try {
   fmLog->AddMsg(rel + "...");
   if (fmLog->Cancelled()) Abort();
   TSourceScanner& s = *U->Scanner;
-  if (!s.Loaded) {
-    fmLog->DisplayInfo(Trt("Loading Text..."));
-    if (fmLog->Cancelled()) Abort();
-    if (!LoadSource(s)) {
-      fmLog->ChangeMsg("(clRed)" + rel + "\t" + Trt("Impossible to Read File"));
-      return;
-    }
-    fmLog->DisplayInfo(Trt("Scanning Keywords..."));
-    if (fmLog->Cancelled()) Abort();
-    s.FillKeyWordsList();
-    s.GetStats(s.Modifications, s.InitialCodeStatus);
+  bool read = true;
+  if (!s.Loaded)
+    ReadUnit(*U, [&] {
+      fmLog->DisplayInfo(Trt("Loading Text..."));
+      if (fmLog->Cancelled()) Abort();
+      read = LoadSource(s);
+      if (!read) return;
+      fmLog->DisplayInfo(Trt("Scanning Keywords..."));
+      if (fmLog->Cancelled()) Abort();
+      s.FillKeyWordsList();
+      s.GetStats(s.Modifications, s.InitialCodeStatus);
+    });
+  if (!read) {
+    fmLog->ChangeMsg("(clRed)" + rel + "\t" + Trt("Impossible to Read File"));
+    return;
   }
   if (s.ErrorCode != 0) {
     fmLog->ChangeMsg("(clRed)" + rel + "\t" + Trt("File has Errors"));

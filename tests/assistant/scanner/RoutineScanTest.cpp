@@ -2,6 +2,8 @@
 // and its cancel.
 #include <gmock/gmock.h>
 
+#include <algorithm>
+
 #include "FreshScan.h"
 #include "ScanActions.h"
 #include "ScanTestSupport.h"
@@ -179,6 +181,18 @@ TEST_F(RoutineScanTest, ACancelKeepsTheEditsMadeAndTheWholeText) {
   EXPECT_THROW(s.GetStats(s.Modifications, s.ActualCodeStatus), EAbort);
   log.cancelled = false;
   EXPECT_EQ(CompareWithFreshScan(s), "");
+}
+
+// A list left from a longer text (the file read again, its keywords not
+// scanned yet): the scan frees none of the keywords its routines are.
+TEST_F(RoutineScanTest, AListThatNoLongerFitsItsTextKeepsEveryRoutine) {
+  TSourceScanner& s = ScanMixed();
+  s.Text.resize(s.Text.size() / 2);
+  s.TextStatus.resize(s.Text.size());
+  ScanActions = {1, 2, 3};
+  s.ScanRoutines();
+  for (const TRoutineInfo* r : s.Routines)
+    EXPECT_TRUE(std::any_of(s.Keywords.begin(), s.Keywords.end(), [r](const auto& k) { return k.get() == r; }));
 }
 
 }  // namespace

@@ -99,6 +99,41 @@ end;
 end.
 )");
 
+const std::string SecuredUnit1 = [] {
+  std::string s = Unit1;
+  const auto replace = [&s](const std::string& From, const std::string& To) {
+    s.replace(s.find(From), From.size(), To);
+  };
+  replace("begin\r\n  raise Exception.Create('alpha failed');\r\nend;",
+          "begin\r\n  Try\r\n    raise Exception.Create('alpha failed');\r\n"
+          "  Except VIX.Push('Unit1.pas : Procedure Alpha'); Raise; End;\r\nend;");
+  replace("Procedure Gamma(old)", "Procedure Gamma");
+  replace("begin\r\n  WriteLn('epsilon');\r\n  Alpha;\r\nend;",
+          "begin\r\n  Try\r\n    WriteLn('epsilon');\r\n    Alpha;\r\n"
+          "  Except VIX.Push('Unit1.pas : Procedure Epsilon'); Raise; End;\r\nend;");
+  return s;
+}();
+
+const std::string SecuredUnit2 = Crlf(R"(unit Unit2;
+
+interface
+
+procedure Two;
+
+implementation
+
+Uses Lumbrick;
+
+procedure Two;
+begin
+  Try
+    WriteLn('two');
+  Except VIX.Push('Unit2.pas : Procedure Two'); Raise; End;
+end;
+
+end.
+)");
+
 const std::string Broken = Crlf(R"(unit Broken;
 
 interface

@@ -21,8 +21,12 @@ namespace units {
 // 3 Delta (Ignored), 4 Epsilon (Missing, calls Alpha, which raises),
 // 5 Zeta (Correct, a four-line except clause).
 extern const std::string Unit1;
+// Unit1 as a scan with the actions "update" and "add" saves it.
+extern const std::string SecuredUnit1;
 // One Missing routine, no uses clause in its implementation.
 extern const std::string Unit2;
+// Unit2 as a scan that adds its block saves it.
+extern const std::string SecuredUnit2;
 // A stray end: error 52.
 extern const std::string Broken;
 // Routines at levels 1, 2 and 3.

@@ -33,23 +33,6 @@ class EditorSaveTest : public EditorTest {
   }
 };
 
-// Unit1 as a scan with the actions "update" and "add" saves it.
-std::string SecuredUnit1() {
-  std::string s = units::Unit1;
-  const auto replace = [&s](const std::string& From, const std::string& To) {
-    const std::size_t at = s.find(From);
-    if (at != std::string::npos) s.replace(at, From.size(), To);
-  };
-  replace("begin\r\n  raise Exception.Create('alpha failed');\r\nend;",
-          "begin\r\n  Try\r\n    raise Exception.Create('alpha failed');\r\n"
-          "  Except VIX.Push('Unit1.pas : Procedure Alpha'); Raise; End;\r\nend;");
-  replace("Procedure Gamma(old)", "Procedure Gamma");
-  replace("begin\r\n  WriteLn('epsilon');\r\n  Alpha;\r\nend;",
-          "begin\r\n  Try\r\n    WriteLn('epsilon');\r\n    Alpha;\r\n"
-          "  Except VIX.Push('Unit1.pas : Procedure Epsilon'); Raise; End;\r\nend;");
-  return s;
-}
-
 TEST_F(EditorSaveTest, WithConfirmNoLeavesTheFileAndTheDatesAndYesWritesIt) {
   OpenProject({{"Unit1.pas", units::Unit1}});
   OpenEditor();
@@ -104,6 +87,22 @@ TEST_F(EditorSaveTest, UnmodifiedUnitsAndErrorStatusesAsTheyAreSaved) {
   editor = new TfmEditor(&mainWindow);  // never filled: no unit shown
   editor->miSaveFile->trigger();
   EXPECT_EQ(Questions().back(), "No Source File Selected");
+}
+
+TEST_F(EditorSaveTest, AUnitReadAgainWithoutAnErrorIsNoLongerRefused) {
+  OpenProject({{"Unit2.pas", units::Broken}});
+  OpenEditor();
+  ASSERT_EQ(UnitAt(0).Status, "Error");
+  ASSERT_TRUE(editor->close());
+  dir.Write("proj/Unit2.pas", units::Unit2);  // mended in another editor
+  GUIOptions.ConfirmOverwrite = false;
+  ScanActions = {0, 2, 3};
+  OpenEditor();
+  editor->miScanFile->trigger();
+  editor->miSaveFile->trigger();
+  EXPECT_EQ(Questions(), std::vector<std::string>{});
+  EXPECT_EQ(UnitAt(0).Status, "Ok");
+  EXPECT_EQ(dir.Read("proj/Unit2.pas"), units::SecuredUnit2);
 }
 
 TEST_F(EditorSaveTest, AFailedWriteLeavesTheFileAndTheUnitModifiedAndSaveAllGoesOn) {
@@ -190,7 +189,7 @@ TEST_F(EditorSaveTest, TheSavedSourceIsTheGoldenOneAndFreePascalCompilesAndRunsI
   OpenEditor();
   editor->miScanFile->trigger();
   editor->miSaveFile->trigger();
-  ASSERT_EQ(dir.Read("proj/Unit1.pas"), SecuredUnit1());
+  ASSERT_EQ(dir.Read("proj/Unit1.pas"), units::SecuredUnit1);
 
   std::string version;
   if (!RunShell("fpc -iV", version)) GTEST_SKIP() << "Free Pascal (fpc) is not installed";

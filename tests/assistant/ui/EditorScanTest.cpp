@@ -2,8 +2,14 @@
 // cancel, the options dialog asking to scan all, refused routines, and the
 // close refused while a scan runs.
 #include <QTimer>
+#include <sys/stat.h>
+
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <thread>
+#include <utility>
 
 #include "AppObjects.h"
 #include "EditorFixture.h"
@@ -11,6 +17,7 @@
 #include "ProgressLabel.h"
 #include "ScanActions.h"
 #include "ScanProgress.h"
+#include "Settings.h"
 #include "SpeedButton.h"
 
 namespace {
@@ -34,6 +41,28 @@ class AtUnit final : public TScanProgress {
   TfmLog& log_;
   int n_;
   int seen_ = 0;
+  std::function<void()> act_;
+  TScanProgress* previous_;
+};
+
+// Stands between the scanner and the log window: runs Act at the first
+// progress text equal to Text, then passes the progress on.
+class AtText final : public TScanProgress {
+ public:
+  AtText(TfmLog& Log, std::string Text, std::function<void()> Act)
+      : log_(Log), text_(std::move(Text)), act_(std::move(Act)), previous_(SetScanProgress(this)) {}
+  ~AtText() override { SetScanProgress(previous_); }
+  AtText(const AtText&) = delete;
+  AtText& operator=(const AtText&) = delete;
+  void DisplayInfoPlus(const std::string& Text) override {
+    if (Text == text_ && act_) std::exchange(act_, nullptr)();
+    log_.DisplayInfoPlus(Text);
+  }
+  bool Cancelled() const override { return log_.Cancelled(); }
+
+ private:
+  TfmLog& log_;
+  std::string text_;
   std::function<void()> act_;
   TScanProgress* previous_;
 };
@@ -164,6 +193,63 @@ TEST_F(EditorScanTest, TheWindowDoesNotCloseWhileAScanRuns) {
   ASSERT_TRUE(editor);
   EXPECT_TRUE(editor->isVisible());
   EXPECT_EQ(LogLines().back(), "2 Source Files Scanned");
+}
+
+TEST_F(EditorScanTest, ACancelDuringAUnitsKeywordScanLeavesItUnread) {
+  OpenProject({{"Unit1.pas", units::Unit1}, {"Unit2.pas", units::Unit2}});
+  ScanActions = {0, 2, 3};
+  OpenEditor();
+  {
+    const AtText cancel(log, "Cleaning Keywords...", [this] { log.btCancel->click(); });  // Unit2's
+    editor->miScanAll->trigger();
+  }
+  EXPECT_EQ(LogLines().back(), "Unit2.pas...");
+  EXPECT_EQ(Status(), "Aborted by User (0 s)");
+  ClickRow(editor->sgSources, 1);
+  const std::vector<std::string> memo = MemoLines();
+  ASSERT_GE(memo.size(), 7u);
+  EXPECT_EQ(memo[4], "1 Routines");
+  EXPECT_EQ(memo[6], "Initial Code Status\tCorrect : 0\tIncorrect : 0\tMissing : 1\tIgnored : 0");
+  editor->miScanFile->trigger();
+  EXPECT_EQ(LogLines().back(), "Unit2.pas\tCode Added : 1\t Updated : 0\t Removed : 0");
+}
+
+// A unit read, edited and dropped by a former window is read again, and the
+// cancel comes right after its file was read: the Cancel click, made while
+// the file is read, is seen in the first progress pass after the read.
+TEST_F(EditorScanTest, ACancelRightAfterAUnitIsReadAgainLeavesNothingOfTheFormerText) {
+  OpenProject({{"Unit2.pas", units::Unit2}, {"Unit1.pas", units::Unit1}});
+  ScanActions = {0, 2, 3};
+  OpenEditor();
+  editor->miScanAll->trigger();
+  ASSERT_EQ(UnitAt(1).Scanner->Routines.at(0)->State, 1);
+  ASSERT_TRUE(editor->close());  // "Quit Anyway ?" Yes: the changes are dropped
+  const std::string unit1 = UnitPath("Unit1.pas");
+  std::filesystem::remove(unit1);
+  ASSERT_EQ(mkfifo(unit1.c_str(), 0600), 0);
+  std::thread writer([&] {
+    std::ofstream pipe(unit1, std::ios::binary);  // waits for the reader
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    QMetaObject::invokeMethod(log.btCancel, [this] { log.btCancel->click(); }, Qt::QueuedConnection);
+    pipe << units::Unit1;
+  });
+  OpenEditor();
+  editor->miScanAll->trigger();
+  writer.join();
+  EXPECT_EQ(LogLines().back(), "Unit1.pas...");
+  EXPECT_EQ(Status(), "Aborted by User (0 s)");
+  TSourceScanner& s = *UnitAt(1).Scanner;
+  EXPECT_FALSE(s.Loaded);
+  EXPECT_TRUE(s.Routines.empty());
+  // Read once more, it gets its blocks, and Save All writes them.
+  std::filesystem::remove(unit1);
+  dir.Write("proj/Unit1.pas", units::Unit1);
+  editor->miScanAll->trigger();
+  EXPECT_EQ(LogLines().at(3), "Unit1.pas\tCode Added : 2\t Updated : 1\t Removed : 0");
+  GUIOptions.ConfirmOverwrite = false;
+  editor->miSaveAll->trigger();
+  EXPECT_EQ(dir.Read("proj/Unit1.pas"), units::SecuredUnit1);
+  EXPECT_EQ(dir.Read("proj/Unit2.pas"), units::SecuredUnit2);
 }
 
 }  // namespace
