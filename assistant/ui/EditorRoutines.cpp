@@ -18,6 +18,7 @@
 #include "Lumbrick.h"
 #include "MessageBoxes.h"
 #include "RichEdit.h"
+#include "ScannerSnapshot.h"
 #include "Settings.h"
 #include "SpeedButton.h"
 #include "SummaryColumns.h"
@@ -131,8 +132,10 @@ void TfmEditor::btAddCodeClick(QObject*) try {
     if (R.CodeState == 1) {
       Edited(S.AddCode(I, 1), R);
     } else if (R.CodeState == 4) {
-      // The block goes in only once the marker is out.
-      if (Edited(S.RemoveIgnoreCode(I), R)) Edited(S.AddCode(I, 2), R);
+      // The block goes in only once the marker is out; a block refused
+      // there puts the marker back, the routine left as it was.
+      const TScannerSnapshot before(S);
+      if (Edited(S.RemoveIgnoreCode(I), R) && !Edited(S.AddCode(I, 2), R)) before.Restore(S);
     }
     return true;
   });

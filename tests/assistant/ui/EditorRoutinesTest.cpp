@@ -215,4 +215,29 @@ TEST_F(EditorWindowTest, TheConfirmBoxFitsItsCaptionInEachLanguageLeftOfTheSaveB
   EXPECT_EQ(editor->cbConfirmSaves->text().toStdString(), Trt("Confirm"));
 }
 
+// The marker comes out, then the block is refused: the marker goes back.
+TEST_F(EditorWindowTest, AddCodeRefusedOnAnIgnoredRoutineLeavesItIgnoredAndSaysWhy) {
+  const std::string source =
+      "unit Shared;\r\n\r\ninterface\r\n\r\nimplementation\r\n\r\n"
+      "procedure Shared;\r\nbegin\r\n  {Corvane.IgnoreRoutine}\r\n  if Ready then begin Go; end; end;\r\n\r\n"
+      "procedure Fine;\r\nbegin\r\n  Go;\r\nend;\r\n\r\nend.\r\n";
+  OpenProject({{"Shared.pas", source}});
+  OpenEditor();
+  ClickRow(editor->sgProcs, 1);
+  ClickRow(editor->sgProcs, 0);
+  editor->btAddCode->click();
+  ASSERT_EQ(dialogs.Shown().size(), 1u);
+  EXPECT_EQ(dialogs.Last().type, TMsgDlgType::mtError);
+  EXPECT_EQ(dialogs.Last().text, "Other keywords share the begin or the end line");
+  const TSourceScanner& s = *UnitAt(0).Scanner;
+  EXPECT_EQ(s.Text, source);
+  EXPECT_EQ(s.FileState, 0);
+  EXPECT_EQ(editor->GetRI(0)->CodeState, 4);
+  EXPECT_EQ(editor->GetRI(0)->State, 4);
+  // The routine still reads as a new scan gives it: its marker can go.
+  editor->btRemoveCode->click();
+  EXPECT_EQ(s.Text.find("{Corvane.IgnoreRoutine}"), std::string::npos);
+  EXPECT_EQ(editor->GetRI(0)->CodeState, 1);
+}
+
 }  // namespace
