@@ -33,8 +33,11 @@ bool TSourceScanner::SetFileName(const std::string& Name, bool Load) try {
 }
 
 bool TSourceScanner::LoadSourceFile() try {
+  // Taken before the bytes: a change made while they are read then shows.
+  std::optional<FileDetails> stamp = FindFileDetails(FileName);
   std::string bytes;
   if (!LoadFileContents(FileName, bytes)) return false;
+  FileStamp = stamp ? stamp : FindFileDetails(FileName);
   const TLineBreakStyle style = LineBreakStyleOf(bytes);
   LFLineBreaks = style == TLineBreakStyle::LF;
   Text = LFLineBreaks ? LFToCRLF(bytes) : std::move(bytes);
@@ -61,10 +64,20 @@ bool TSourceScanner::LoadSourceFile() try {
 
 bool TSourceScanner::SaveSourceFile() try {
   SaveFileContents(FileName, LFLineBreaks ? CRLFToLF(Text) : Text);
+  FileStamp = FindFileDetails(FileName);
   FileState = 2;
   return true;
 } catch (...) {
   VIX->Push("Function TSourceScanner.SaveSourceFile");
+  throw;
+}
+
+bool TSourceScanner::FileChangedOnDisk() const try {
+  if (!FileStamp) return false;
+  const std::optional<FileDetails> now = FindFileDetails(FileName);
+  return !now || now->size != FileStamp->size || now->modified_ns != FileStamp->modified_ns;
+} catch (...) {
+  VIX->Push("Function TSourceScanner.FileChangedOnDisk");
   throw;
 }
 

@@ -14,12 +14,14 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "Files.h"
 #include "KeywordInfo.h"
 
 class TRoutineEdit;
@@ -68,6 +70,10 @@ class TSourceScanner {
   // FileState 2. A failed write shows the error and ends the operation with
   // the silent abort, the file intact.
   bool SaveSourceFile();
+  // The file is no longer the one Text was last read from or written to:
+  // another size or modification time, or no file at all (changed or
+  // deleted elsewhere since). False before the first read.
+  bool FileChangedOnDisk() const;
   std::string GetUnitName() const;  // FileName without its folder
   void ClearKeyWordList();
   // Index in Keywords of the i-th routine; -1 for i outside the routines.
@@ -241,6 +247,9 @@ class TSourceScanner {
   int ErrorCode = 0;
   // The file breaks its lines with LF alone: Text holds CR LF in their place.
   bool LFLineBreaks = false;
+  // The file's size and modification time as Text was last read from it or
+  // written to it; none before the first read.
+  std::optional<FileDetails> FileStamp;
   // Why the last edit call refused (RefusalReasons.h); "" when it did not.
   std::string LastRefusal;
   // The refusals of the last routine scan, in routine order.

@@ -11,6 +11,7 @@
 #include "BusyGuards.h"
 #include "Editor.h"
 #include "EditorOptions.h"
+#include "Files.h"
 #include "ImageList.h"
 #include "Log.h"
 #include "Lumbrick.h"
@@ -46,6 +47,15 @@ std::string OneLine(std::string Header) try {
   return Header;
 } catch (...) {
   VIX->Push("Function OneLine");
+  throw;
+}
+
+// The question before a save over a file that changed since it was read.
+std::string ChangedOnDiskQuestion(const std::string& Rel, bool Exists) try {
+  if (Exists) return Rel + Trt(" has Changed on Disk since it was Read.") + " " + Trt("Overwrite it ?");
+  return Rel + Trt(" has been Deleted since it was Read.") + " " + Trt("Save it Anyway ?");
+} catch (...) {
+  VIX->Push("Function ChangedOnDiskQuestion");
   throw;
 }
 
@@ -188,6 +198,9 @@ void TfmEditor::SaveUnit(TUnit* U) try {
   TSourceScanner& s = *U->Scanner;
   if (s.FileState != 1) return;  // not modified: nothing to say
   if (GUIOptions.ConfirmOverwrite && !YesNo(Trt("Save ") + RelativePath(*U) + " ?")) return;
+  // Edited elsewhere or deleted since it was read: written only when the
+  // user wants the text shown here to replace what is there now.
+  if (s.FileChangedOnDisk() && !YesNo(ChangedOnDiskQuestion(RelativePath(*U), FileExists(U->FileName)))) return;
   // A failed write shows its error box and ends the save with the silent
   // abort, the file untouched: the unit stays modified and is marked, and a
   // Save All goes on with the next unit.

@@ -97,6 +97,7 @@ std::optional<FileDetails> FindFileDetails(const std::string& path) {
   FileDetails details;
   details.size = static_cast<std::uint64_t>(st.st_size);
   details.date = UnixTimeToDateTime(st.st_mtim.tv_sec);
+  details.modified_ns = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
   return details;
 }
 

@@ -22,6 +22,9 @@ bool FileIsExecutable(const std::string& path);
 struct FileDetails {
   std::uint64_t size = 0;
   TDateTime date = 0;  // last modification, local time
+  // The last modification to the nanosecond the file system keeps: with the
+  // size, what tells one version of a file from the next.
+  std::int64_t modified_ns = 0;
 };
 std::optional<FileDetails> FindFileDetails(const std::string& path);
 

@@ -3,6 +3,7 @@
 // program Free Pascal compiles and runs, and the close question.
 #include <QCheckBox>
 #include <QMenu>
+#include <chrono>
 #include <filesystem>
 
 #include "AppObjects.h"
@@ -103,6 +104,50 @@ TEST_F(EditorSaveTest, AUnitReadAgainWithoutAnErrorIsNoLongerRefused) {
   EXPECT_EQ(Questions(), std::vector<std::string>{});
   EXPECT_EQ(UnitAt(0).Status, "Ok");
   EXPECT_EQ(dir.Read("proj/Unit2.pas"), units::SecuredUnit2);
+}
+
+// Between the read and Save All, another editor changes Unit1 (to a text of
+// the same size) and deletes Unit2: each is written only after a Yes.
+TEST_F(EditorSaveTest, AFileChangedOrDeletedSinceItWasReadIsWrittenOnlyAfterAYes) {
+  OpenProject({{"Unit1.pas", units::Unit1}, {"Unit2.pas", units::Unit2}});
+  GUIOptions.ConfirmOverwrite = false;
+  ScanActions = {0, 2, 3};
+  OpenEditor();
+  editor->miScanAll->trigger();
+  std::string elsewhere = units::Unit1;
+  elsewhere.replace(elsewhere.find("alpha failed"), 12, "ALPHA FAILED");
+  const auto read = std::filesystem::last_write_time(UnitPath("Unit1.pas"));
+  dir.Write("proj/Unit1.pas", elsewhere);
+  std::filesystem::last_write_time(UnitPath("Unit1.pas"), read + std::chrono::seconds(1));
+  std::filesystem::remove(UnitPath("Unit2.pas"));
+  const std::vector<std::string> questions{
+      "Unit1.pas has Changed on Disk since it was Read. Overwrite it ?",
+      "Unit2.pas has been Deleted since it was Read. Save it Anyway ?"};
+
+  dialogs.Answer(mrNo).Answer(mrNo);
+  editor->miSaveAll->trigger();
+  EXPECT_EQ(Questions(), questions);
+  EXPECT_EQ(dir.Read("proj/Unit1.pas"), elsewhere);
+  EXPECT_FALSE(FileExists(UnitPath("Unit2.pas")));
+  EXPECT_EQ(UnitAt(0).Scanner->FileState, 1);
+  EXPECT_EQ(UnitAt(1).Scanner->FileState, 1);
+  EXPECT_EQ(UnitAt(0).LastUpdate, NullDate);
+
+  dialogs.Clear();
+  dialogs.Answer(mrYes).Answer(mrYes);
+  editor->miSaveAll->trigger();
+  EXPECT_EQ(Questions(), questions);
+  EXPECT_EQ(dir.Read("proj/Unit1.pas"), units::SecuredUnit1);
+  EXPECT_EQ(dir.Read("proj/Unit2.pas"), units::SecuredUnit2);
+
+  // What was written is what the next save compares with: no question.
+  dialogs.Clear();
+  ClickRow(editor->sgSources, 0);
+  ClickRow(editor->sgProcs, 1);
+  editor->btRemoveCode->click();
+  editor->miSaveFile->trigger();
+  EXPECT_EQ(Questions(), std::vector<std::string>{});
+  EXPECT_EQ(dir.Read("proj/Unit1.pas"), UnitAt(0).Scanner->Text);
 }
 
 TEST_F(EditorSaveTest, AFailedWriteLeavesTheFileAndTheUnitModifiedAndSaveAllGoesOn) {
