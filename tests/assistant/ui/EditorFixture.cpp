@@ -114,26 +114,6 @@ const std::string SecuredUnit1 = [] {
   return s;
 }();
 
-const std::string SecuredUnit2 = Crlf(R"(unit Unit2;
-
-interface
-
-procedure Two;
-
-implementation
-
-Uses Lumbrick;
-
-procedure Two;
-begin
-  Try
-    WriteLn('two');
-  Except VIX.Push('Unit2.pas : Procedure Two'); Raise; End;
-end;
-
-end.
-)");
-
 const std::string Broken = Crlf(R"(unit Broken;
 
 interface

@@ -25,8 +25,6 @@ extern const std::string Unit1;
 extern const std::string SecuredUnit1;
 // One Missing routine, no uses clause in its implementation.
 extern const std::string Unit2;
-// Unit2 as a scan that adds its block saves it.
-extern const std::string SecuredUnit2;
 // A stray end: error 52.
 extern const std::string Broken;
 // Routines at levels 1, 2 and 3.

@@ -33,7 +33,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-using ::testing::Contains;
 using ::testing::IsEmpty;
 
 // A unit: the standard head, the implementation's lines, the final end.
@@ -282,12 +281,6 @@ TEST_F(FrenchTextsTest, TheSourceFilePageTheOptionsAndTheScannerWindow) {
   dir.Write("apps/Faults/Unit1.pas", units::Unit1 + "\r\n");  // changed in another editor
   fs::remove(dir.File("apps/Faults/Refused.pas"));            // and deleted
   editor.miSaveAll->trigger();
-  std::vector<std::string> questions;
-  for (const DialogRequest& r : dialogs.Shown()) questions.push_back(r.text);
-  EXPECT_THAT(questions, Contains("Unit1.pas a \xe9t\xe9 modifi\xe9 sur le disque depuis sa lecture. "
-                                  "Le remplacer ?"));
-  EXPECT_THAT(questions, Contains("Refused.pas a \xe9t\xe9 supprim\xe9 depuis sa lecture. "
-                                  "L'enregistrer quand m\xeame ?"));
   ShowUnit("Unit1.pas");
   ClickRow(editor.sgProcs, 0);
   editor.btRemoveCode->click();
