@@ -96,6 +96,9 @@ void TfmEditor::sgSourcesSelectCell(QObject*, int, int Row, bool&) try {
 }
 
 void TfmEditor::DoSourcesSelectCell(int Row) try {
+  // Reading a unit processes pending events: an operation, which keeps the
+  // user from closing this window or showing another unit meanwhile.
+  const TOperation reading(fmLog);
   const THourGlass hourglass;
   TryFinally(
       [&] {

@@ -14,6 +14,7 @@
 #include "Files.h"
 #include "ImageList.h"
 #include "Log.h"
+#include "LoggedOperation.h"
 #include "Lumbrick.h"
 #include "Main.h"
 #include "MessageBoxes.h"
@@ -133,13 +134,10 @@ void TfmEditor::RunScanOperation(const std::string& Title, const std::function<v
   const TDisabledWindow disabled(this);
   const TBusyMark busy(Busy);
   const THourGlass hourglass;
-  TryFinally(
-      [&] {
-        fmLog->StartLog(CurrentAppli->FileName + " : " + Title);
-        fmLog->ShowCancel();
-        Work();
-      },
-      [] { fmLog->TerminateLog(); });
+  RunLogged(CurrentAppli->FileName + " : " + Title, [&] {
+    fmLog->ShowCancel();
+    Work();
+  });
 } catch (...) {
   VIX->Push("Procedure TfmEditor.RunScanOperation");
   throw;
@@ -314,17 +312,21 @@ void TfmEditor::FormCloseQuery(bool& CanClose) try {
 }
 
 void TfmEditor::FormClose(QObject*) try {
-  StoreSaveDates();
-  // Changes not saved are dropped: the next window reads every unit again.
-  if (CurrentAppli)
-    for (const auto& unit : CurrentAppli->Units) {
-      unit->Scanned = false;
-      unit->Scanner->Loaded = false;
-      unit->Scanner->FileState = 0;
-    }
-  FSaveFailed.clear();
-  EditorAbsent = true;
-  if (fmMain != nullptr) fmMain->ScannerClosed();
+  // Changes not saved are dropped, also when the dates could not be stored
+  // (that failure goes on to the library): the next window reads every unit
+  // again.
+  TryFinally([this] { StoreSaveDates(); },
+             [this] {
+               if (CurrentAppli)
+                 for (const auto& unit : CurrentAppli->Units) {
+                   unit->Scanned = false;
+                   unit->Scanner->Loaded = false;
+                   unit->Scanner->FileState = 0;
+                 }
+               FSaveFailed.clear();
+               EditorAbsent = true;
+               if (fmMain != nullptr) fmMain->ScannerClosed();
+             });
   // The window frees itself (WA_DeleteOnClose).
 } catch (...) {
   VIX->Push("Procedure TfmEditor.FormClose");

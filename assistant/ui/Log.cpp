@@ -3,9 +3,9 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QVBoxLayout>
-#include <chrono>
 
 #include "Application.h"
+#include "BusyGuards.h"
 #include "CommonGlobals.h"
 #include "Design.h"
 #include "Files.h"
@@ -44,19 +44,6 @@ TProgressLabel* ProgressLine(QWidget* parent, const char* name, int y) {
 // How wide a text of the list is drawn.
 TTextWidth WidthIn(const QFontMetrics& Metrics) {
   return [Metrics](const std::string& Text) { return Metrics.horizontalAdvance(Qs(Text)); };
-}
-
-// Looking for pending events costs a system call on this host (several
-// times a whole hidden progress call) and a repaint of the window, so a run
-// of progress calls looks once a screen frame: what the user sees is the
-// same, and Cancel is still honoured at the call after its click.
-bool EventPassDue() {
-  using Clock = std::chrono::steady_clock;
-  static Clock::time_point last{};
-  const Clock::time_point now = Clock::now();
-  if (now - last < ScreenFrame) return false;
-  last = now;
-  return true;
 }
 }  // namespace
 
@@ -135,6 +122,11 @@ void TfmLog::TranslateFirst() try {
 }
 
 void TfmLog::StartLog(const std::string& Title) try {
+  // One operation at a time: one started inside another would clear its
+  // lines, and its end would end the other's cancel and status.
+  if (TOperation::Running()) Abort();
+  // Held by the log once it is open: TerminateLog ends it.
+  auto operation = std::make_unique<TOperation>(this);
   StartTime = DateTimeToTimeStamp(Now());
   Success = false;
   FCancelled = false;
@@ -145,12 +137,15 @@ void TfmLog::StartLog(const std::string& Title) try {
   Lock(true);
   show();
   btCancel->hide();
+  FOperation = std::move(operation);
 } catch (...) {
   VIX->Push("Procedure TfmLog.StartLog");
   throw;
 }
 
 void TfmLog::TerminateLog() try {
+  // The other windows are given back at the end, also after a failure here.
+  const std::unique_ptr<TOperation> ending = std::move(FOperation);
   EndTime = DateTimeToTimeStamp(Now());
   // From the two dates and times of day, so that an operation that runs
   // across midnight shows its real length.
@@ -233,7 +228,10 @@ void TfmLog::ShowProgress(TProgressLabel* Line, const std::string& Text, bool Ma
   if (isVisible()) {
     // The window repaints and its buttons, Cancel first, can be clicked in
     // the middle of a long operation.
-    if (EventPassDue()) Application->ProcessMessages();
+    if (PassDue()) {
+      FLastPass.start();
+      Application->ProcessMessages();
+    }
     if (MayAbort && FCancelled) Abort();
   } else {
     ShowInStatusBar(Line == lbInfo ? lbInfo->Text() : lbInfo->Text() + " - " + lbInfoPlus->Text());
@@ -243,8 +241,12 @@ void TfmLog::ShowProgress(TProgressLabel* Line, const std::string& Text, bool Ma
   throw;
 }
 
+bool TfmLog::PassDue() const {
+  return !FLastPass.isValid() || FLastPass.hasExpired(ScreenFrame.count());
+}
+
 bool TfmLog::ProgressDue() const try {
-  return !isVisible() || lbInfoPlus->Due();
+  return !isVisible() || PassDue();
 } catch (...) {
   VIX->Push("Function TfmLog.ProgressDue");
   throw;

@@ -6,7 +6,8 @@
 // into it through that interface or through fmLog.
 //
 // An operation, as every caller runs it:
-//   fmLog->StartLog(Title);          // clears the list, shows the window
+//   fmLog->StartLog(Title);          // clears the list, shows the window;
+//                                    // refused while an operation runs
 //   fmLog->ShowCancel();             // when the work can be cancelled
 //   try { ...AddMsg / ChangeMsg / AddBlank, DisplayInfo / DisplayInfoPlus /
 //         ClearInfo, and Cancelled() tested by long loops...;
@@ -19,7 +20,9 @@
 // status bar (StatusText.h) and never abort.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QRect>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,6 +33,7 @@
 #include "OwnerDrawListBox.h"
 
 class QPainter;
+class TOperation;
 class TProgressLabel;
 class TSpeedButton;
 
@@ -41,7 +45,10 @@ class TfmLog final : public TForm, public TOperationLog {
   // Uninstalls it, when it still is the operation log.
   ~TfmLog() override;
 
-  // The operation log.
+  // The operation log. StartLog opens the program's one operation
+  // (BusyGuards.h): until TerminateLog every other window shown is disabled
+  // and stays; while an operation runs, StartLog refuses with the silent
+  // abort, and the caller then must not call TerminateLog.
   void StartLog(const std::string& Title) override;
   void TerminateLog() override;
   void AddMsg(const std::string& Text) override;
@@ -63,8 +70,9 @@ class TfmLog final : public TForm, public TOperationLog {
   void SetSuccess(bool Value) override { Success = Value; }
   // Makes btCancel visible.
   void ShowCancel() override;
-  // While the window is visible, a new second progress line is shown once
-  // a screen frame; hidden, every text goes to the status bar.
+  // While the window is visible, progress is shown, and pending events
+  // processed, once a screen frame by the clock, however long since the
+  // last event pass; hidden, every text goes to the status bar.
   bool ProgressDue() const override;
 
   // The raw lines, markers and TABs included.
@@ -92,6 +100,8 @@ class TfmLog final : public TForm, public TOperationLog {
   void ShowProgress(TProgressLabel* Line, const std::string& Text, bool MayAbort);
   // Widens the list's scrollable width to a new line that is drawn wider.
   void Measure(const std::string& Line);
+  // A screen frame went by since the progress calls last processed events.
+  bool PassDue() const;
 
   int LastIndex = -1;  // line last added by AddMsg; -1 after ClearLog
   TTimeStamp StartTime;
@@ -101,6 +111,13 @@ class TfmLog final : public TForm, public TOperationLog {
   // How wide the widest line since ClearLog is drawn, in pixels: the list
   // scrolls sideways to its end.
   int FWidest = 0;
+  // Looking for pending events costs a system call on this host (several
+  // times a whole hidden progress call) and a repaint of the window, so a
+  // run of progress calls looks once a screen frame: what the user sees is
+  // the same, and Cancel is still honoured within a frame of its click.
+  QElapsedTimer FLastPass;
+  // The operation open from StartLog to TerminateLog.
+  std::unique_ptr<TOperation> FOperation;
 };
 
 extern TfmLog* fmLog;

@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include "Application.h"
+#include "BusyGuards.h"
 #include "GuiScreen.h"
 #include "QtText.h"
 
@@ -53,11 +54,14 @@ bool TForm::event(QEvent* e) {
 
 void TForm::closeEvent(QCloseEvent* e) {
   bool canClose = false;
-  RunGuarded(this, [&] {
-    bool query = true;
-    FormCloseQuery(query);
-    canClose = query;
-  });
+  // Mid-operation the window stays, as a busy window does: the operation
+  // may have one of its handlers on the stack.
+  if (!TOperation::Holds(this))
+    RunGuarded(this, [&] {
+      bool query = true;
+      FormCloseQuery(query);
+      canClose = query;
+    });
   if (!canClose) {
     e->ignore();
     if (loop_) modal_result_ = mrNone;

@@ -42,7 +42,8 @@ class TForm : public QWidget, public TObject {
  protected:
   // Asked before the form closes; set canClose to false to keep it open.
   // Runs guarded: an exception keeps the form open and goes to the
-  // application's exception event.
+  // application's exception event. Not asked while a running operation
+  // holds the form (TOperation, BusyGuards.h): the close is refused.
   virtual void FormCloseQuery(bool& canClose);
 
   bool event(QEvent* e) override;

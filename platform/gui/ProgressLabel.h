@@ -15,8 +15,6 @@ class TProgressLabel final : public QWidget {
 
   void SetText(const std::string& text);
   const std::string& Text() const { return text_; }
-  // A new text would be painted at the next repaint: no frame's time runs.
-  bool Due() const { return !frame_.isActive(); }
 
  protected:
   void paintEvent(QPaintEvent* e) override;

@@ -1,0 +1,194 @@
+// One operation at a time under a live event loop: while a unit is read or a
+// logged operation runs, its progress calls process pending events, and what
+// the user does then (close a window, click another unit, start another
+// operation, press Cancel) is driven here from inside the operation.
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <string>
+#include <thread>
+
+#include "AppObjects.h"
+#include "EditorFixture.h"
+#include "FileSizeLimit.h"
+#include "LoggedOperation.h"
+#include "ProgressLabel.h"
+#include "MainFixture.h"
+#include "ScanActions.h"
+#include "ScanProgress.h"
+#include "Settings.h"
+#include "SpeedButton.h"
+
+namespace {
+
+// Stands between the scanner and the log window and passes every progress
+// text on. After the Nth text that starts with Prefix (which it sees however
+// often the log shows texts) the user acts: the action waits in the event
+// queue while a few screen frames go by, as during a long computation, and
+// runs at the operation's next event pass.
+class UserActsAt final : public TScanProgress {
+ public:
+  UserActsAt(std::string Prefix, std::function<void()> Act, int Nth = 1)
+      : prefix_(std::move(Prefix)), act_(std::move(Act)), nth_(Nth), previous_(SetScanProgress(this)) {}
+  ~UserActsAt() override { SetScanProgress(previous_); }
+  UserActsAt(const UserActsAt&) = delete;
+  UserActsAt& operator=(const UserActsAt&) = delete;
+
+  void DisplayInfoPlus(const std::string& Text) override {
+    fmLog->DisplayInfoPlus(Text);
+    if (acted_ || !Text.starts_with(prefix_) || ++seen_ < nth_) return;
+    acted_ = true;
+    QTimer::singleShot(0, fmLog, act_);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  bool Cancelled() const override { return fmLog->Cancelled(); }
+  bool ProgressDue() const override { return !acted_ || fmLog->ProgressDue(); }
+  bool Acted() const { return acted_; }
+
+ private:
+  std::string prefix_;
+  std::function<void()> act_;
+  int nth_;
+  int seen_ = 0;
+  TScanProgress* previous_;
+  bool acted_ = false;
+};
+
+// A unit of Count Missing routines.
+std::string ManyRoutines(const std::string& Name, int Count) {
+  std::string s = "unit " + Name + ";\r\n\r\ninterface\r\n\r\nimplementation\r\n\r\n";
+  for (int i = 0; i < Count; ++i)
+    s += "procedure P" + std::to_string(i) + ";\r\nbegin\r\n  WriteLn(" + std::to_string(i) + ");\r\nend;\r\n\r\n";
+  return s + "end.\r\n";
+}
+
+class OperationTest : public EditorTest {
+ protected:
+  OperationTest() { log.show(); }
+};
+
+TEST_F(OperationTest, TheScannerWindowStaysWhileAUnitIsReadAndClosesAfter) {
+  OpenProject({{"Unit1.pas", units::Unit1}, {"Unit2.pas", units::Unit2}});
+  bool closed = true;
+  {
+    // "Secure Code" shows the window and reads the first unit.
+    const UserActsAt close("Searching Keywords", [&] { closed = editor->close(); });
+    OpenEditor();
+    ASSERT_TRUE(close.Acted());
+  }
+  EXPECT_FALSE(closed);
+  ASSERT_TRUE(editor);
+  EXPECT_EQ(editor->ShownUnit(), &UnitAt(0));
+  EXPECT_EQ(editor->GetRI(5), UnitAt(0).Scanner->Routines[5]);
+  EXPECT_TRUE(editor->isEnabled());
+  {
+    // A click on a unit not yet read.
+    const UserActsAt close("Searching Keywords", [&] { closed = editor->close(); });
+    ClickRow(editor->sgSources, 1);
+    ASSERT_TRUE(close.Acted());
+  }
+  EXPECT_FALSE(closed);
+  ASSERT_TRUE(editor);
+  EXPECT_EQ(editor->ShownUnit(), &UnitAt(1));
+  EXPECT_TRUE(UnitAt(1).Scanner->Loaded);
+  EXPECT_TRUE(editor->close());
+  EXPECT_TRUE(EditorAbsent);
+}
+
+TEST_F(OperationTest, AClickOnAnotherUnitWhileOneIsReadIsRefused) {
+  OpenProject({{"Unit1.pas", units::Unit1}, {"Unit2.pas", units::Unit2}});
+  {
+    const UserActsAt click("Searching Keywords", [this] { ClickRow(editor->sgSources, 1); });
+    OpenEditor();
+    ASSERT_TRUE(click.Acted());
+  }
+  EXPECT_EQ(editor->sgSources->Row(), 0);
+  EXPECT_EQ(editor->ShownUnit(), &UnitAt(0));
+  EXPECT_EQ(editor->GetRI(0), UnitAt(0).Scanner->Routines[0]);
+  EXPECT_FALSE(UnitAt(1).Scanner->Loaded);
+  // Add Code goes to the routine shown, in the unit shown.
+  ClickRow(editor->sgProcs, 4);
+  editor->btAddCode->click();
+  EXPECT_EQ(UnitAt(0).Scanner->Routines[4]->State, 1);
+  EXPECT_EQ(UnitAt(1).Scanner->FileState, 0);
+}
+
+TEST_F(OperationTest, ACancelClickedDuringTheRoutinePassIsSeenAtTheNextFrame) {
+  constexpr int kRoutines = 200;
+  OpenProject({{"Many.pas", ManyRoutines("Many", kRoutines)}});
+  ScanActions = {0, 0, 3};
+  OpenEditor();
+  {
+    const UserActsAt cancel("Routine ", [this] { QTest::mouseClick(log.btCancel, Qt::LeftButton); });
+    editor->miScanFile->trigger();
+    ASSERT_TRUE(cancel.Acted());
+  }
+  EXPECT_EQ(log.lbInfo->Text(), "Aborted by User (0 s)");
+  int added = 0;
+  for (const TRoutineInfo* r : UnitAt(0).Scanner->Routines) added += r->State == 1 ? 1 : 0;
+  EXPECT_LT(added, kRoutines);
+  EXPECT_TRUE(editor->isEnabled());
+}
+
+TEST_F(OperationTest, ClosingResetsTheUnitsAlsoWhenTheirDatesCannotBeStored) {
+  OpenProject({{"Unit1.pas", units::Unit1}, {"Unit2.pas", units::Unit2}});
+  GUIOptions.ConfirmOverwrite = false;
+  OpenEditor();
+  ClickRow(editor->sgProcs, 4);
+  editor->btAddCode->click();
+  editor->miSaveFile->trigger();  // a save date to store at the close
+  ClickRow(editor->sgSources, 1);
+  ClickRow(editor->sgProcs, 0);
+  editor->btAddCode->click();  // an edit the user then discards
+  dialogs.Answer(mrYes);       // "One File is Modified and not Saved. Quit Anyway ?"
+  {
+    const FileSizeLimit limit(10);
+    EXPECT_TRUE(editor->close());
+  }
+  ASSERT_EQ(errors->seen.size(), 1u);
+  EXPECT_EQ(errors->seen[0].className, "EFCreateError");
+  errors->seen.clear();
+  EXPECT_TRUE(EditorAbsent);
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_FALSE(UnitAt(i).Scanned);
+    EXPECT_FALSE(UnitAt(i).Scanner->Loaded);
+    EXPECT_EQ(UnitAt(i).Scanner->FileState, 0);
+  }
+}
+
+class OperationMainTest : public MainTest {};
+
+TEST_F(OperationMainTest, NoOtherOperationRunsInsideScanAll) {
+  const std::string other = WriteProject("Other", {});
+  const std::string project = Sample();
+  Open();
+  OpenProject(project);
+  window->btSelectAll->click();
+  bool refused = false;
+  const auto addFileAndRegister = [&] {
+    // Add File on the main window; an operation the program starts itself,
+    // as the start-up's registration of the last application.
+    files.Answer(other);
+    QTest::mouseClick(window->btAdd, Qt::LeftButton);
+    try {
+      RunLogged("Lumbrick Initialization...", [] {});
+    } catch (const EAbort&) {
+      refused = true;
+    }
+  };
+  // The first unit is read when the window shows; Scan All reads the others.
+  const UserActsAt inside("Searching Keywords", addFileAndRegister, 2);
+  SecureCode(true);
+  ASSERT_TRUE(inside.Acted());
+  EXPECT_TRUE(refused);
+  EXPECT_EQ(window->Applications()->Count(), 1);
+  const std::vector<std::string> lines = LogLines();
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.front(), project + " : Scan All Source Files");
+  EXPECT_EQ(lines.back(), "4 Source Files Scanned");
+  EXPECT_EQ(fmLog->lbInfo->Text(), "Terminated (0 s)");
+  EXPECT_TRUE(window->isEnabled());
+  EXPECT_TRUE(fmEditor->isEnabled());
+}
+
+}  // namespace
