@@ -5,9 +5,15 @@
 //   BM_EditorScanAll's counter "ratio".
 // - Showing a unit (load, keyword scan, routine grid fill, the first routine
 //   in the memo) of 3,000 routines against one of 300: at most 12 times.
+// - Cancel: Scan File on a unit of 60,000 routines, the log window shown,
+//   Cancel clicked in the middle of the keyword scan (Arg 0) or of the routine
+//   scan (Arg 1): from the click to the end of the operation, at most 50 ms.
+//   BM_EditorCancel's counter "worst_ms".
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
+#include <QTimer>
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <unistd.h>
@@ -24,7 +30,9 @@
 #include "Log.h"
 #include "ScanActions.h"
 #include "ScanProgress.h"
+#include "ProgressLabel.h"
 #include "Settings.h"
+#include "SpeedButton.h"
 #include "WindowHost.h"
 
 namespace {
@@ -71,10 +79,13 @@ void World() {
   (void)made;
 }
 
-// A project of Count units of Routines routines each, current while it lives.
+// A project of Count units of Routines routines each (the first one of
+// FirstRoutines, when given), current while it lives.
 class TProject {
  public:
-  TProject(int Count, int Routines) : folder_(ExeDir + "proj" + std::to_string(Count) + "x" + std::to_string(Routines)) {
+  TProject(int Count, int Routines, int FirstRoutines = 0)
+      : folder_(ExeDir + "proj" + std::to_string(Count) + "x" + std::to_string(Routines) + "x" +
+                std::to_string(FirstRoutines)) {
     fs::create_directories(folder_);
     const std::string project = folder_ + "/App.dpr";
     ReplaceFileBytes(project, "program App;" + CRLF + "begin" + CRLF + "end." + CRLF);
@@ -82,7 +93,7 @@ class TProject {
     for (int u = 0; u < Count; ++u) {
       const std::string name = "Unit" + std::to_string(u);
       const std::string path = folder_ + "/" + name + ".pas";
-      ReplaceFileBytes(path, GenerateUnit(name, Routines));
+      ReplaceFileBytes(path, GenerateUnit(name, u == 0 && FirstRoutines > 0 ? FirstRoutines : Routines));
       list += TUnit(path).GetIniString() + CRLF;
     }
     ReplaceFileBytes(ExeDir + "App.bul", list);
@@ -176,5 +187,121 @@ void BM_EditorShowUnit(benchmark::State& state) {
   state.counters["routines"] = routines;
 }
 BENCHMARK(BM_EditorShowUnit)->Arg(300)->Arg(3000)->Iterations(20)->Unit(benchmark::kMillisecond);
+
+// Stands between the scanner and the log window: notes when the keyword
+// scan ("Searching Keywords...") and the routine scan (from its first
+// "Routine " text to the empty text that ends it) begin and end, and, Delay after the text that starts with Prefix first comes,
+// the user clicks Cancel. The click is an event: the operation takes it at
+// its first event pass after that moment.
+class TCancelLater final : public TScanProgress {
+ public:
+  using Clock = std::chrono::steady_clock;
+  TCancelLater(std::string Prefix, std::chrono::milliseconds Delay)
+      : prefix_(std::move(Prefix)), delay_(Delay), log_(SetScanProgress(this)) {}
+  ~TCancelLater() override { SetScanProgress(log_); }
+  TCancelLater(const TCancelLater&) = delete;
+  TCancelLater& operator=(const TCancelLater&) = delete;
+
+  void DisplayInfoPlus(const std::string& Text) override {
+    const Clock::time_point now = Clock::now();
+    if (Text.starts_with("Searching Keywords") && keywords_ == Clock::time_point{}) keywords_ = now;
+    if (Text.starts_with("Routine ") && routines_ == Clock::time_point{}) routines_ = now;
+    if (Text.empty() && routines_ != Clock::time_point{} && routinesEnd_ == Clock::time_point{}) routinesEnd_ = now;
+    if (!prefix_.empty() && !armed_ && Text.starts_with(prefix_)) {
+      armed_ = true;
+      click_ = now + delay_;
+      QTimer::singleShot(delay_, Qt::PreciseTimer, fmLog->btCancel, [] { fmLog->btCancel->click(); });
+    }
+    log_->DisplayInfoPlus(Text);
+  }
+  bool Cancelled() const override { return log_->Cancelled(); }
+  void Pulse() override { log_->Pulse(); }
+  // The texts that mark the moments are seen as soon as they come.
+  bool ProgressDue() const override { return routines_ == Clock::time_point{} || log_->ProgressDue(); }
+
+  bool Armed() const { return armed_; }
+  Clock::time_point Click() const { return click_; }
+  Clock::time_point Keywords() const { return keywords_; }
+  Clock::time_point Routines() const { return routines_; }
+  Clock::time_point RoutinesEnd() const { return routinesEnd_; }
+
+ private:
+  std::string prefix_;
+  std::chrono::milliseconds delay_;
+  TScanProgress* log_;
+  bool armed_ = false;
+  Clock::time_point click_{}, keywords_{}, routines_{}, routinesEnd_{};
+};
+
+double Milliseconds(TCancelLater::Clock::duration Span) {
+  return std::chrono::duration<double, std::milli>(Span).count();
+}
+
+// The big unit is the first of two. For the keyword scan a small unit is
+// shown and Scan All reads the big one, not read yet; for the routine scan
+// the big one is shown (and so read) and Scan File scans it.
+void BM_EditorCancel(benchmark::State& state) {
+  World();
+  const bool routines = state.range(0) != 0;
+  const TProject project(2, 25, 60000);
+  const auto editor = std::make_unique<TfmEditor>();
+  editor->ShowUnits();
+  editor->show();
+  fmLog->show();
+  Settle();
+  const auto prepare = [&] {
+    TProject::Reset();
+    editor->DoSourcesSelectCell(routines ? 0 : 1);
+    Settle();
+  };
+  const auto scan = [&] {
+    try {
+      if (routines)
+        editor->miScanFileClick(editor.get());
+      else
+        editor->miScanAllClick(editor.get());
+    } catch (const EAbort&) {
+      // the cancel's silent abort, as the guard of a click takes it
+    }
+    return TCancelLater::Clock::now();
+  };
+  // The phase's length without a cancel; the clicks fall at a tenth, three
+  // tenths ... of it.
+  prepare();
+  double length = 0;
+  {
+    const TCancelLater watch("", {});
+    scan();
+    length = routines ? Milliseconds(watch.RoutinesEnd() - watch.Routines())
+                      : Milliseconds(watch.Routines() - watch.Keywords());
+  }
+  const TSourceScanner& s = *CurrentAppli->Units.GetUnit(0)->Scanner;
+  double worst = 0;
+  int n = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    prepare();
+    state.ResumeTiming();
+    const auto delay = std::chrono::milliseconds(static_cast<int>(length * (0.1 + 0.15 * (n++ % 5))));
+    const TCancelLater cancel(routines ? "Routine " : "Searching Keywords", delay);
+    const auto end = scan();
+    const auto added =
+        std::count_if(s.Routines.begin(), s.Routines.end(), [](const TRoutineInfo* r) { return r->State == 1; });
+    const bool inPhase = routines ? added < static_cast<std::ptrdiff_t>(s.Routines.size()) : added == 0;
+    if (!cancel.Armed() || !inPhase || !fmLog->lbInfo->Text().starts_with("Aborted by User")) {
+      state.SkipWithError("the scan was not cancelled in its phase");
+      break;
+    }
+    const double ms = Milliseconds(end - cancel.Click());
+    state.SetIterationTime(ms / 1000.0);
+    worst = std::max(worst, ms);
+  }
+  fmLog->hide();
+  TProject::Reset();
+  state.counters["phase_ms"] = length;
+  state.counters["worst_ms"] = worst;
+  state.SetLabel(routines ? "routine scan" : "keyword scan");
+}
+BENCHMARK(BM_EditorCancel)->Arg(0)->Arg(1)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -22,6 +22,10 @@ constexpr int SearchedKinds[] = {kwBegin,     kwEnd,        kwRecord,   kwClass,
 
 const std::string CRLF = "\r\n";
 
+// Long stretches without a progress text let the log look for events now and
+// then; asking its clock at every step would cost more than the steps.
+constexpr std::size_t kPulseEvery = 64;
+
 // "Keyword 3 / 120 (1)": the progress of one pass over the keywords.
 void ShowPassProgress(const std::string& Label, std::size_t i, std::size_t n, const std::string& Suffix) try {
   if (!ScanProgressDue()) return;  // spares composing texts no one would see
@@ -138,7 +142,10 @@ void TSourceScanner::FillKeyWordsList() try {
       DisplayInfoPlus(Trt("Checking Routine List"));
       CheckKeywordsList();
       if (ErrorCode == 0) {
-        for (std::size_t i = 0; i < Keywords.size(); ++i) CheckRoutineCodeState(static_cast<int>(i));
+        for (std::size_t i = 0; i < Keywords.size(); ++i) {
+          if (i % kPulseEvery == 0) ScanPulse();
+          CheckRoutineCodeState(static_cast<int>(i));
+        }
         FindRoutinesInBodies();
       }
     }
@@ -174,7 +181,9 @@ bool TSourceScanner::HasNoBodyOfItsOwn(std::size_t i) const try {
 
 void TSourceScanner::FindRoutinesInBodies() try {
   FRoutinesInBodies.clear();
+  std::size_t n = 0;
   for (TRoutineInfo* r : Routines) {
+    if (n++ % kPulseEvery == 0) ScanPulse();
     const int begin = IndexOfKeyword(r->kiBegin);
     const int end = IndexOfKeyword(r->kiEnd);
     for (int i = begin + 1; begin != -1 && i < end; ++i)
@@ -195,7 +204,9 @@ std::vector<std::unique_ptr<TKeywordInfo>> TSourceScanner::GetKeywordsList(std::
     if (kind < 0 || kind >= static_cast<int>(KeywordTable.size())) continue;
     const std::string_view token = KeywordTable[kind];
     int p = Start - 1;  // a hit at Start itself counts
-    while ((p = PosAfterInCode(token, p)) != -1) {
+    ScanPulse();
+    for (std::size_t hits = 0; (p = PosAfterInCode(token, p)) != -1;) {
+      if (++hits % kPulseEvery == 0) ScanPulse();
       if (!CheckTokenDelimitors(token, LeftDelimiters, p, RightDelimiters)) continue;
       if (IsRoutineKind(kind))
         list.push_back(std::make_unique<TRoutineInfo>(p, kind));

@@ -35,3 +35,10 @@ bool ScanProgressDue() try {
   VIX->Push("Function ScanProgressDue");
   throw;
 }
+
+void ScanPulse() try {
+  if (Installed) Installed->Pulse();
+} catch (...) {
+  VIX->Push("Procedure ScanPulse");
+  throw;
+}

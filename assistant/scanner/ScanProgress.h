@@ -16,6 +16,10 @@ class TScanProgress {
   // False while a new progress text would not be shown yet (a screen shows
   // one a frame): callers of many texts a second may skip composing them.
   virtual bool ProgressDue() const { return true; }
+  // A long stretch of work without a new text: while the log is shown, it
+  // answers as at a progress text (looks for events once a frame, raises the
+  // silent abort once Cancel was pressed); the progress lines stay.
+  virtual void Pulse() {}
 };
 
 // Installs a log (nullptr: none). Returns the previous one.
@@ -26,3 +30,6 @@ void DisplayInfoPlus(const std::string& Text);
 bool ScanCancelled();
 // A log is installed and would show a new progress text now.
 bool ScanProgressDue();
+// Called often in a long stretch without progress texts, so that Cancel
+// answers there too; costs next to nothing between two screen frames.
+void ScanPulse();

@@ -18,7 +18,6 @@
 #include "Pictures.h"
 #include "ProgressLabel.h"
 #include "QtText.h"
-#include "ScreenFrame.h"
 #include "SpeedButton.h"
 #include "StatusText.h"
 #include "SysUtils.h"
@@ -229,7 +228,7 @@ void TfmLog::ShowProgress(TProgressLabel* Line, const std::string& Text, bool Ma
     // The window repaints and its buttons, Cancel first, can be clicked in
     // the middle of a long operation.
     if (PassDue()) {
-      FLastPass.start();
+      FLastPass.Start();
       Application->ProcessMessages();
     }
     if (MayAbort && FCancelled) Abort();
@@ -241,14 +240,24 @@ void TfmLog::ShowProgress(TProgressLabel* Line, const std::string& Text, bool Ma
   throw;
 }
 
-bool TfmLog::PassDue() const {
-  return !FLastPass.isValid() || FLastPass.hasExpired(ScreenFrame.count());
+bool TfmLog::PassDue() const try {
+  return FLastPass.FrameGone();
+} catch (...) {
+  VIX->Push("Function TfmLog.PassDue");
+  throw;
 }
 
 bool TfmLog::ProgressDue() const try {
   return !isVisible() || PassDue();
 } catch (...) {
   VIX->Push("Function TfmLog.ProgressDue");
+  throw;
+}
+
+void TfmLog::Pulse() try {
+  if (isVisible() && (FCancelled || PassDue())) ShowProgress(lbInfoPlus, lbInfoPlus->Text(), true);
+} catch (...) {
+  VIX->Push("Procedure TfmLog.Pulse");
   throw;
 }
 

@@ -20,7 +20,6 @@
 // status bar (StatusText.h) and never abort.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QRect>
 #include <memory>
 #include <string>
@@ -31,6 +30,7 @@
 #include "Form.h"
 #include "OperationLog.h"
 #include "OwnerDrawListBox.h"
+#include "ScreenFrame.h"
 
 class QPainter;
 class TOperation;
@@ -74,6 +74,7 @@ class TfmLog final : public TForm, public TOperationLog {
   // processed, once a screen frame by the clock, however long since the
   // last event pass; hidden, every text goes to the status bar.
   bool ProgressDue() const override;
+  void Pulse() override;
 
   // The raw lines, markers and TABs included.
   int LineCount() const { return static_cast<int>(FLines.size()); }
@@ -115,7 +116,7 @@ class TfmLog final : public TForm, public TOperationLog {
   // times a whole hidden progress call) and a repaint of the window, so a
   // run of progress calls looks once a screen frame: what the user sees is
   // the same, and Cancel is still honoured within a frame of its click.
-  QElapsedTimer FLastPass;
+  TFrameClock FLastPass;
   // The operation open from StartLog to TerminateLog.
   std::unique_ptr<TOperation> FOperation;
 };
