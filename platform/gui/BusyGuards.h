@@ -2,7 +2,7 @@
 // every case, also when the operation ends by an exception or the silent
 // abort: the hourglass cursor over every window, a window disabled so that
 // the user cannot start another action in it meanwhile, and the operation
-// itself, which keeps every other window out of its way.
+// itself, which keeps the other windows out of its way.
 #pragma once
 
 #include <QPointer>
@@ -34,11 +34,12 @@ class TDisabledWindow {
 // it runs (so that its progress shows and its Cancel answers): nothing the
 // user does meanwhile may reach its objects. From its start to its end every
 // window shown at its start, except the one it leaves live (the operation
-// log), is disabled and refuses to close (TForm asks Holds), so that no
-// window is freed while one of its handlers is on the stack. Windows shown
-// later, the operation's own message boxes, take input as usual. An
-// operation begun inside a running one is part of it: the outer one's end
-// releases the windows.
+// log), takes no input (clicks, keys, the wheel, its menus' shortcuts) and
+// refuses to close (TForm asks Holds), so that no window is freed while one
+// of its handlers is on the stack. Windows shown later, the operation's own
+// message boxes, take input as usual. The windows keep their look: what the
+// caller disables stays its own business. An operation begun inside a
+// running one is part of it: the outer one's end releases the windows.
 class TOperation {
  public:
   explicit TOperation(QWidget* live);
@@ -47,7 +48,7 @@ class TOperation {
   TOperation& operator=(const TOperation&) = delete;
 
   static bool Running();
-  // The window was shown when the running operation began: it is kept from
-  // closing until the operation ends.
+  // The window was shown when the running operation began: it takes no
+  // input and is kept from closing until the operation ends.
   static bool Holds(const QWidget* window);
 };
