@@ -46,9 +46,9 @@ class TfmLog final : public TForm, public TOperationLog {
   ~TfmLog() override;
 
   // The operation log. StartLog opens the program's one operation
-  // (BusyGuards.h): until TerminateLog every other window shown is disabled
-  // and stays; while an operation runs, StartLog refuses with the silent
-  // abort, and the caller then must not call TerminateLog.
+  // (BusyGuards.h): until TerminateLog every other window shown takes no
+  // input and stays; while an operation runs, StartLog refuses with the
+  // silent abort, and the caller then must not call TerminateLog.
   void StartLog(const std::string& Title) override;
   void TerminateLog() override;
   void AddMsg(const std::string& Text) override;
