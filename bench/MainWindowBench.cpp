@@ -7,13 +7,8 @@
 //   probe/StartupProbe.cpp), with translation tables of 300 entries: at most
 //   1.5 times.
 #include <benchmark/benchmark.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QCoreApplication>
-#include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -24,9 +19,8 @@
 #include "BenchFolder.h"
 #include "Main.h"
 #include "PageControl.h"
+#include "ProbeTiming.h"
 #include "WindowHost.h"
-
-extern char** environ;
 
 namespace {
 
@@ -76,32 +70,6 @@ void BM_FillSourceFilePage(benchmark::State& state) {
 }
 BENCHMARK(BM_FillSourceFilePage)->Arg(500)->Arg(5000)->Unit(benchmark::kMillisecond);
 
-// Seconds from the probe's start to its line on standard output.
-double TimeToFirstWindow(const char* kind) {
-  int out[2];
-  if (pipe(out) != 0) std::abort();
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-  posix_spawn_file_actions_addclose(&actions, out[0]);
-  const std::string folder = ProgramFolder();
-  char* argv[] = {const_cast<char*>(STARTUP_PROBE), const_cast<char*>(kind), const_cast<char*>(folder.c_str()),
-                  nullptr};
-  const auto start = std::chrono::steady_clock::now();
-  pid_t child = 0;
-  if (posix_spawn(&child, STARTUP_PROBE, &actions, nullptr, argv, environ) != 0) std::abort();
-  close(out[1]);
-  char c = 0;
-  while (read(out[0], &c, 1) == 1 && c != '\n') {
-  }
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  close(out[0]);
-  int status = 0;
-  waitpid(child, &status, 0);
-  posix_spawn_file_actions_destroy(&actions);
-  return seconds;
-}
-
 // Each iteration starts the bare window, then the assistant, so that both
 // see the machine alike; the time is the assistant's, the counters give the
 // bare window's mean and the ratio.
@@ -109,8 +77,8 @@ void BM_StartUpToFirstWindow(benchmark::State& state) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
   double bare = 0, corvane = 0;
   for (auto _ : state) {
-    bare += TimeToFirstWindow("bare");
-    const double seconds = TimeToFirstWindow("corvane");
+    bare += TimeToFirstWindow("bare", ProgramFolder());
+    const double seconds = TimeToFirstWindow("corvane", ProgramFolder());
     corvane += seconds;
     state.SetIterationTime(seconds);
   }

@@ -75,10 +75,17 @@ std::unique_ptr<TAppli> TAppli::CreateFromFile(const std::string& ProjectFile) t
 }
 
 void TAppli::ReadFromFile() try {
-  DataFileName = ExeDir + IniFile->ReadString(FileName, "DataFileName", "");
-  SearchPath = IniFile->ReadString(FileName, "SearchPath", "");
-  Creation = ReadDate(*IniFile, FileName, "Creation", NullDate);
-  LastUpdate = ReadDate(*IniFile, FileName, "LastUpdate", NullDate);
+  // One reading of the section: every application is opened at start-up.
+  const std::vector<std::pair<std::string, std::string>> values = IniFile->ReadSectionValues(FileName);
+  const auto value = [&values](const char* Key) {
+    for (const auto& [key, text] : values)
+      if (SameText(key, Key)) return text;
+    return std::string();
+  };
+  DataFileName = ExeDir + value("DataFileName");
+  SearchPath = value("SearchPath");
+  Creation = DateOrDefault(value("Creation"), NullDate);
+  LastUpdate = DateOrDefault(value("LastUpdate"), NullDate);
 } catch (...) {
   VIX->Push("Procedure TAppli.ReadFromFile");
   throw;

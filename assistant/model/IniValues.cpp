@@ -16,9 +16,16 @@ void WriteYesNo(TIniFile& Ini, const std::string& Section, const std::string& Ke
   throw;
 }
 
-TDateTime ReadDate(const TIniFile& Ini, const std::string& Section, const std::string& Key, TDateTime Default) try {
+TDateTime DateOrDefault(const std::string& Text, TDateTime Default) try {
   TDateTime value;
-  return TryStrToDateTime(Ini.ReadString(Section, Key, ""), value) ? value : Default;
+  return TryStrToDateTime(Text, value) ? value : Default;
+} catch (...) {
+  VIX->Push("Function DateOrDefault");
+  throw;
+}
+
+TDateTime ReadDate(const TIniFile& Ini, const std::string& Section, const std::string& Key, TDateTime Default) try {
+  return DateOrDefault(Ini.ReadString(Section, Key, ""), Default);
 } catch (...) {
   VIX->Push("Function ReadDate");
   throw;

@@ -11,5 +11,7 @@
 
 bool ReadYesNo(const TIniFile& Ini, const std::string& Section, const std::string& Key, bool Default);
 void WriteYesNo(TIniFile& Ini, const std::string& Section, const std::string& Key, bool Value);
+// A stored date-time text, or Default when it is empty or unreadable.
+TDateTime DateOrDefault(const std::string& Text, TDateTime Default);
 TDateTime ReadDate(const TIniFile& Ini, const std::string& Section, const std::string& Key, TDateTime Default);
 void WriteDate(TIniFile& Ini, const std::string& Section, const std::string& Key, TDateTime Value);

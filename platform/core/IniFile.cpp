@@ -1,9 +1,15 @@
 #include "IniFile.h"
 
+#include <sys/stat.h>
+#include <time.h>
+
 #include <cerrno>
+#include <cstdint>
 #include <optional>
+#include <unordered_map>
 #include <unordered_set>
 
+#include "FileNames.h"
 #include "Files.h"
 #include "SysUtils.h"
 
@@ -18,7 +24,7 @@ std::string_view TrimBlanks(std::string_view s) {
   return s.substr(first, s.find_last_not_of(" \t") - first + 1);
 }
 
-// The file as lines, each classified once per call.
+// The file as lines, each classified once, with an index of its sections.
 class IniText {
  public:
   struct Line {
@@ -28,17 +34,10 @@ class IniText {
     std::string name;   // Section: its name; Key: the key
     std::string value;  // Key: the value, blanks trimmed
   };
+  using Range = std::pair<std::size_t, std::size_t>;
 
-  // A missing file reads as empty. So does one that exists but cannot be
-  // read, as the profile routines have it, but that one is never written:
-  // it would be replaced with less than it holds.
-  explicit IniText(const std::string& fileName) {
-    const std::optional<std::string> bytes = ReadFileBytes(fileName);
-    if (!bytes) {
-      writable_ = errno == ENOENT || errno == ENOTDIR;
-      return;
-    }
-    const std::string& b = *bytes;
+  IniText() = default;
+  explicit IniText(const std::string& b) {
     std::size_t start = 0;
     for (std::size_t i = 0; i < b.size(); ++i) {
       if (b[i] != '\r' && b[i] != '\n') continue;
@@ -50,20 +49,14 @@ class IniText {
   }
 
   const std::vector<Line>& Lines() const { return lines_; }
-  bool Writable() const { return writable_; }
 
   // Every line of the sections with this name (a name may repeat; the first
   // occurrence of a key wins), as [begin, end) ranges after the header.
-  std::vector<std::pair<std::size_t, std::size_t>> Sections(const std::string& section) const {
-    std::vector<std::pair<std::size_t, std::size_t>> ranges;
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-      if (lines_[i].kind != Line::Kind::Section || !SameText(lines_[i].name, section)) continue;
-      std::size_t end = i + 1;
-      while (end < lines_.size() && lines_[end].kind != Line::Kind::Section) ++end;
-      ranges.emplace_back(i + 1, end);
-      i = end - 1;
-    }
-    return ranges;
+  const std::vector<Range>& Sections(const std::string& section) const {
+    static const std::vector<Range> none;
+    if (!indexed_) Index();
+    const auto it = index_.find(LowerCase(section));
+    return it == index_.end() ? none : it->second;
   }
 
   // The lines of the key in the sections with this name, in file order.
@@ -76,18 +69,25 @@ class IniText {
   }
 
   std::optional<std::size_t> FindKey(const std::string& section, const std::string& ident) const {
-    const std::vector<std::size_t> found = KeyLines(section, ident);
-    return found.empty() ? std::nullopt : std::optional<std::size_t>(found.front());
+    for (const auto& [begin, end] : Sections(section))
+      for (std::size_t i = begin; i < end; ++i)
+        if (lines_[i].kind == Line::Kind::Key && SameText(lines_[i].name, ident)) return i;
+    return std::nullopt;
   }
 
-  void Replace(std::size_t index, std::string text) { Set(lines_[index], std::move(text)); }
+  void Replace(std::size_t index, std::string text) {
+    Set(lines_[index], std::move(text));
+    indexed_ = false;
+  }
   void Insert(std::size_t index, std::string text) {
     Line line;
     Set(line, std::move(text));
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), std::move(line));
+    indexed_ = false;
   }
   void Erase(std::size_t begin, std::size_t end) {
     lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(begin), lines_.begin() + static_cast<std::ptrdiff_t>(end));
+    indexed_ = false;
   }
 
   std::string Bytes() const {
@@ -100,6 +100,20 @@ class IniText {
   void Add(std::string_view text) {
     lines_.emplace_back();
     Set(lines_.back(), std::string(text));
+  }
+
+  // One pass over the lines: each section name, letter case ignored, with
+  // the ranges of its sections in file order.
+  void Index() const {
+    index_.clear();
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+      if (lines_[i].kind != Line::Kind::Section) continue;
+      std::size_t end = i + 1;
+      while (end < lines_.size() && lines_[end].kind != Line::Kind::Section) ++end;
+      index_[LowerCase(lines_[i].name)].emplace_back(i + 1, end);
+      i = end - 1;
+    }
+    indexed_ = true;
   }
 
   static void Set(Line& line, std::string text) {
@@ -125,8 +139,51 @@ class IniText {
   }
 
   std::vector<Line> lines_;
-  bool writable_ = true;
+  mutable std::unordered_map<std::string, std::vector<Range>> index_;
+  mutable bool indexed_ = false;
 };
+
+// What tells one version of a file from another without reading it.
+struct FileStamp {
+  bool exists = false;
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = 0;
+  std::int64_t modified = 0;  // nanoseconds
+  std::int64_t changed = 0;   // of the inode: a change of permissions, say
+  friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
+std::int64_t Nanoseconds(const timespec& t) { return std::int64_t{t.tv_sec} * 1'000'000'000 + t.tv_nsec; }
+
+std::int64_t ClockNow() {
+  timespec t{};
+  ::clock_gettime(CLOCK_REALTIME, &t);
+  return Nanoseconds(t);
+}
+
+FileStamp StampOf(const std::string& fsName) {
+  struct stat st {};
+  FileStamp stamp;
+  if (::stat(fsName.c_str(), &st) != 0) return stamp;
+  stamp.exists = true;
+  stamp.device = st.st_dev;
+  stamp.inode = st.st_ino;
+  stamp.size = st.st_size;
+  stamp.modified = Nanoseconds(st.st_mtim);
+  stamp.changed = Nanoseconds(st.st_ctim);
+  return stamp;
+}
+
+// File times come from a clock that ticks coarsely: some milliseconds, or
+// whole seconds on file systems whose times have no fraction. Until a
+// version's time lies that far behind its reading, another change within
+// the same tick could leave the stamp as it was, so its bytes are compared.
+bool Settled(const FileStamp& stamp, std::int64_t readAt) {
+  if (!stamp.exists) return true;
+  const std::int64_t grain = stamp.modified % 1'000'000'000 == 0 ? 2'000'000'000 : 50'000'000;
+  return stamp.modified + grain <= readAt && stamp.changed + grain <= readAt;
+}
 
 // A value as it is read: without matching quotes around it, cut to the
 // length the profile routines read.
@@ -136,17 +193,101 @@ std::string ReadValue(std::string_view value) {
   return std::string(value.substr(0, kMaxValueLength));
 }
 
-void Save(const std::string& fileName, const IniText& ini) {
-  if (!ini.Writable() || !ReplaceFileBytes(fileName, ini.Bytes()))
-    throw EIniFileException("Unable to write to " + fileName);
-}
-
 }  // namespace
 
-TIniFile::TIniFile(std::string fileName) : file_name_(std::move(fileName)) {}
+// One version of the file: its lines, and what tells whether the file on
+// disk is still that version.
+class TIniFile::Content {
+ public:
+  Content(std::optional<std::string> bytes, int readError, const FileStamp& stamp, std::int64_t readAt)
+      : stamp_(stamp), read_at_(readAt) {
+    if (bytes) {
+      text = IniText(*bytes);
+      bytes_ = std::move(*bytes);
+    } else if (readError != ENOENT && readError != ENOTDIR) {
+      // Read as empty, as the profile routines have it, but never written:
+      // it would be replaced with less than it holds.
+      failure = SysErrorMessage(readError);
+    }
+    settled_ = Settled(stamp_, read_at_);
+  }
+
+  // Whether the file on disk is this version: looked up by its stamp, and
+  // by its bytes while a change could hide within the clock's tick.
+  bool Holds(const std::string& fileName, const FileStamp& stamp) {
+    if (!(stamp == stamp_)) return false;
+    if (settled_) return true;
+    const std::int64_t now = ClockNow();
+    const std::optional<std::string> bytes = ReadFileBytes(fileName);
+    if (!bytes || !failure.empty() || *bytes != bytes_) return false;
+    read_at_ = now;
+    settled_ = Settled(stamp_, read_at_);
+    return true;
+  }
+
+  // After this object wrote the file.
+  void Written(std::string bytes, const FileStamp& stamp, std::int64_t writtenAt) {
+    bytes_ = std::move(bytes);
+    stamp_ = stamp;
+    read_at_ = writtenAt;
+    settled_ = Settled(stamp_, read_at_);
+  }
+
+  IniText text;
+  std::string failure;  // why the file could not be read; empty when it was, or is missing
+
+ private:
+  std::string bytes_;
+  FileStamp stamp_;
+  std::int64_t read_at_;
+  bool settled_;
+};
+
+TIniFile::TIniFile(std::string fileName) : file_name_(std::move(fileName)), fs_name_(FsName(file_name_)) {}
+
+TIniFile::~TIniFile() = default;
+
+TIniFile::Content& TIniFile::Current() const {
+  if (in_memory_) return *content_;
+  const FileStamp stamp = StampOf(fs_name_);
+  if (content_ && content_->Holds(file_name_, stamp)) return *content_;
+  const std::int64_t readAt = ClockNow();
+  std::optional<std::string> bytes = ReadFileBytes(file_name_);
+  const int error = bytes ? 0 : errno;
+  // A change between the look and the read gives a stamp that matches no
+  // longer, so the next call reads again.
+  content_ = std::make_unique<Content>(std::move(bytes), error, stamp, readAt);
+  return *content_;
+}
+
+template <class Edit>
+void TIniFile::Change(Edit&& edit) {
+  Content& content = Current();
+  if (!edit(content.text)) return;
+  if (in_memory_) return;
+  if (!content.failure.empty()) {
+    const std::string why = content.failure;
+    content_.reset();
+    throw EIniFileException("Unable to read " + file_name_ + ": " + why);
+  }
+  std::string bytes = content.text.Bytes();
+  const std::int64_t writtenAt = ClockNow();
+  if (!ReplaceFileBytes(file_name_, bytes)) {
+    content_.reset();
+    throw EIniFileException("Unable to write to " + file_name_);
+  }
+  content.Written(std::move(bytes), StampOf(fs_name_), writtenAt);
+}
+
+std::string TIniFile::ReadFailure() const { return Current().failure; }
+
+void TIniFile::KeepChangesInMemory() {
+  Current();
+  in_memory_ = true;
+}
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& ident, const std::string& def) const {
-  const IniText ini(file_name_);
+  const IniText& ini = Current().text;
   const std::optional<std::size_t> at = ini.FindKey(section, ident);
   if (!at) return def;
   return ReadValue(ini.Lines()[*at].value);
@@ -167,24 +308,24 @@ TDateTime TIniFile::ReadDateTime(const std::string& section, const std::string& 
 }
 
 void TIniFile::WriteString(const std::string& section, const std::string& ident, const std::string& value) {
-  // Re-read: another program may have changed the file since the last call.
-  IniText ini(file_name_);
-  if (const std::optional<std::size_t> at = ini.FindKey(section, ident)) {
-    ini.Replace(*at, ini.Lines()[*at].name + "=" + value);
-  } else if (const auto sections = ini.Sections(section); !sections.empty()) {
-    const auto [begin, end] = sections.front();
-    std::size_t insertAt = begin;
-    for (std::size_t i = begin; i < end; ++i)
-      if (ini.Lines()[i].kind == IniText::Line::Kind::Key) insertAt = i + 1;
-    ini.Insert(insertAt, ident + "=" + value);
-  } else {
-    const auto& lines = ini.Lines();
-    std::size_t n = lines.size();
-    if (n > 0 && !TrimBlanks(lines.back().text).empty()) ini.Insert(n++, "");
-    ini.Insert(n++, "[" + section + "]");
-    ini.Insert(n, ident + "=" + value);
-  }
-  Save(file_name_, ini);
+  Change([&](IniText& ini) {
+    if (const std::optional<std::size_t> at = ini.FindKey(section, ident)) {
+      ini.Replace(*at, ini.Lines()[*at].name + "=" + value);
+    } else if (const auto& sections = ini.Sections(section); !sections.empty()) {
+      const auto [begin, end] = sections.front();
+      std::size_t insertAt = begin;
+      for (std::size_t i = begin; i < end; ++i)
+        if (ini.Lines()[i].kind == IniText::Line::Kind::Key) insertAt = i + 1;
+      ini.Insert(insertAt, ident + "=" + value);
+    } else {
+      const auto& lines = ini.Lines();
+      std::size_t n = lines.size();
+      if (n > 0 && !TrimBlanks(lines.back().text).empty()) ini.Insert(n++, "");
+      ini.Insert(n++, "[" + section + "]");
+      ini.Insert(n, ident + "=" + value);
+    }
+    return true;
+  });
 }
 
 void TIniFile::WriteInteger(const std::string& section, const std::string& ident, int value) {
@@ -200,34 +341,22 @@ void TIniFile::WriteDateTime(const std::string& section, const std::string& iden
 }
 
 std::vector<std::string> TIniFile::ReadSections() const {
-  const IniText ini(file_name_);
   std::vector<std::string> names;
-  for (const auto& line : ini.Lines()) {
-    if (line.kind != IniText::Line::Kind::Section) continue;
-    bool seen = false;
-    for (const std::string& n : names) seen = seen || SameText(n, line.name);
-    if (!seen) names.emplace_back(line.name);
-  }
+  std::unordered_set<std::string> seen;  // compared without regard to ASCII case; the first spelling wins
+  for (const auto& line : Current().text.Lines())
+    if (line.kind == IniText::Line::Kind::Section && seen.insert(LowerCase(line.name)).second)
+      names.emplace_back(line.name);
   return names;
 }
 
 std::vector<std::string> TIniFile::ReadSection(const std::string& section) const {
-  const IniText ini(file_name_);
   std::vector<std::string> keys;
-  for (const auto& [begin, end] : ini.Sections(section)) {
-    for (std::size_t i = begin; i < end; ++i) {
-      const auto& line = ini.Lines()[i];
-      if (line.kind != IniText::Line::Kind::Key) continue;
-      bool seen = false;
-      for (const std::string& k : keys) seen = seen || SameText(k, line.name);
-      if (!seen) keys.emplace_back(line.name);
-    }
-  }
+  for (const auto& [key, value] : ReadSectionValues(section)) keys.push_back(key);
   return keys;
 }
 
 std::vector<std::pair<std::string, std::string>> TIniFile::ReadSectionValues(const std::string& section) const {
-  const IniText ini(file_name_);
+  const IniText& ini = Current().text;
   std::vector<std::pair<std::string, std::string>> values;
   std::unordered_set<std::string> seen;  // keys compare without regard to ASCII case; the first wins
   for (const auto& [begin, end] : ini.Sections(section)) {
@@ -241,25 +370,31 @@ std::vector<std::pair<std::string, std::string>> TIniFile::ReadSectionValues(con
 }
 
 // As the run-time library has it: a section exists when it holds a key.
-bool TIniFile::SectionExists(const std::string& section) const { return !ReadSection(section).empty(); }
+bool TIniFile::SectionExists(const std::string& section) const {
+  const IniText& ini = Current().text;
+  for (const auto& [begin, end] : ini.Sections(section))
+    for (std::size_t i = begin; i < end; ++i)
+      if (ini.Lines()[i].kind == IniText::Line::Kind::Key) return true;
+  return false;
+}
 
 bool TIniFile::ValueExists(const std::string& section, const std::string& ident) const {
-  return IniText(file_name_).FindKey(section, ident).has_value();
+  return Current().text.FindKey(section, ident).has_value();
 }
 
 void TIniFile::EraseSection(const std::string& section) {
-  IniText ini(file_name_);
-  const auto sections = ini.Sections(section);
-  if (sections.empty()) return;
-  // From the last, so the earlier ranges stay valid; each with its header.
-  for (auto it = sections.rbegin(); it != sections.rend(); ++it) ini.Erase(it->first - 1, it->second);
-  Save(file_name_, ini);
+  Change([&](IniText& ini) {
+    const std::vector<IniText::Range> sections = ini.Sections(section);
+    // From the last, so the earlier ranges stay valid; each with its header.
+    for (auto it = sections.rbegin(); it != sections.rend(); ++it) ini.Erase(it->first - 1, it->second);
+    return !sections.empty();
+  });
 }
 
 void TIniFile::DeleteKey(const std::string& section, const std::string& ident) {
-  IniText ini(file_name_);
-  const std::vector<std::size_t> found = ini.KeyLines(section, ident);
-  if (found.empty()) return;
-  for (auto it = found.rbegin(); it != found.rend(); ++it) ini.Erase(*it, *it + 1);
-  Save(file_name_, ini);
+  Change([&](IniText& ini) {
+    const std::vector<std::size_t> found = ini.KeyLines(section, ident);
+    for (auto it = found.rbegin(); it != found.rend(); ++it) ini.Erase(*it, *it + 1);
+    return !found.empty();
+  });
 }

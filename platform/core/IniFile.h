@@ -5,8 +5,13 @@
 // missing file reads as empty; so does one that cannot be read, and writing
 // that one raises, so it never loses what it held. Blanks around keys and
 // values are ignored. A section name ends at the last "]" of its line.
+//
+// The file is read and parsed once and kept while it is unchanged on disk:
+// each call looks at the file's identity, size and times, so a change made
+// by another program is seen at the next call. One thread per object.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,13 +24,18 @@ HOST_EXCEPTION_CLASS(EIniFileException, Exception);
 class TIniFile {
  public:
   explicit TIniFile(std::string fileName);
+  ~TIniFile();
+  TIniFile(const TIniFile&) = delete;
+  TIniFile& operator=(const TIniFile&) = delete;
   const std::string& FileName() const { return file_name_; }
 
   std::string ReadString(const std::string& section, const std::string& ident, const std::string& def) const;
   int ReadInteger(const std::string& section, const std::string& ident, int def) const;
   bool ReadBool(const std::string& section, const std::string& ident, bool def) const;  // non-zero integer
   TDateTime ReadDateTime(const std::string& section, const std::string& ident, TDateTime def) const;
-  // A failed write raises EIniFileException "Unable to write to <file>".
+  // A failed write raises EIniFileException "Unable to write to <file>";
+  // one refused because the file could not be read, "Unable to read <file>:
+  // <the system's reason>".
   void WriteString(const std::string& section, const std::string& ident, const std::string& value);
   void WriteInteger(const std::string& section, const std::string& ident, int value);
   void WriteBool(const std::string& section, const std::string& ident, bool value);  // "1" / "0"
@@ -43,6 +53,25 @@ class TIniFile {
   // Writes reach the file at once; kept for callers that flush explicitly.
   void UpdateFile() {}
 
+  // Why the file could not be read: the system's reason; empty when it was
+  // read or does not exist.
+  std::string ReadFailure() const;
+  // From now on changes stay in this object, which reads them back: the file
+  // is neither read nor written again. For a program that goes on without a
+  // settings file it could not read, which it leaves as it is.
+  void KeepChangesInMemory();
+
  private:
+  class Content;
+  // The parsed file as it is now on disk (or in memory).
+  Content& Current() const;
+  // Applies an edit that tells whether it changed anything, then writes the
+  // file; on failure the next call reads the file again.
+  template <class Edit>
+  void Change(Edit&& edit);
+
   std::string file_name_;
+  std::string fs_name_;  // as the file system names it
+  mutable std::unique_ptr<Content> content_;
+  bool in_memory_ = false;
 };

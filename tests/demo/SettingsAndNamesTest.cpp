@@ -53,7 +53,7 @@ TEST_F(SettingsAndNamesTest, AnUnreadableSettingsFileIsNeverRewrittenWithOneKey)
     dialogs.Answer(mrNo);
     fm.rgLanguage->Item(1)->click();
     if (dialogs.Shown().empty()) return "no error shown";
-    if (dialogs.Last().text.rfind("Unable to write to " + dir.File("Dromlet.ini") + ".", 0) != 0)
+    if (dialogs.Last().text.rfind("Unable to read " + dir.File("Dromlet.ini") + ": Permission denied.", 0) != 0)
       return "shown: " + dialogs.Last().text;
     return {};
   });

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "FileSizeLimit.h"
 #include "FixedHost.h"
@@ -207,6 +208,27 @@ TEST_F(IniFileTest, WritesSeeChangesMadeByOthers) {
   EXPECT_EQ(dir.Read("Test.ini"), "[S]\r\na=1\r\nb=2\r\nc=3\r\n");
 }
 
+// The parsed file is kept between calls, yet a change made by another
+// program at once, in place and of the same size (so its times and size may
+// not change within the clock's tick), is seen at the next read; so is one
+// made right after this object's own write.
+TEST_F(IniFileTest, AChangeByAnotherProgramIsSeenAtTheNextRead) {
+  dir.Write("Test.ini", "[S]\r\nk=1\r\n");
+  TIniFile ini(path);
+  const auto overwriteValue = [&](char value) {
+    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+    file.seekp(7);
+    file.put(value);
+  };
+  EXPECT_EQ(ini.ReadString("S", "k", ""), "1");
+  overwriteValue('2');
+  EXPECT_EQ(ini.ReadString("S", "k", ""), "2");
+  ini.WriteString("S", "k", "3");
+  overwriteValue('4');
+  EXPECT_EQ(ini.ReadString("S", "k", ""), "4");
+  EXPECT_EQ(ini.ReadSections(), (std::vector<std::string>{"S"}));
+}
+
 TEST_F(IniFileTest, LongValuesAreReadUpTo2047Characters) {
   TIniFile ini(path);
   ini.WriteString("S", "long", std::string(3000, 'x'));
@@ -255,8 +277,8 @@ TEST_F(IniFileTest, AReadOnlyFileIsNeverReplaced) {
 }
 
 // A file that exists but cannot be read reads as empty, so a write would
-// leave it holding one key: the write raises instead. Tested as a user
-// that may write the file but not read it.
+// leave it holding one key: the write raises instead, saying why. Tested as
+// a user that may write the file but not read it.
 TEST_F(IniFileTest, AnUnreadableFileIsNeverRewrittenWithLess) {
   const std::string old = "[Section]\r\nStationId=Desk 4\r\nLastReportNum=7\r\n";
   dir.Write("Test.ini", old);
@@ -270,13 +292,19 @@ TEST_F(IniFileTest, AnUnreadableFileIsNeverRewrittenWithLess) {
       ini.WriteInteger("Section", "LastReportNum", 1);
       return "wrote over an unreadable file";
     } catch (const EIniFileException& e) {
-      if (e.Message() != "Unable to write to " + path) return "unexpected message: " + e.Message();
+      if (e.Message() != "Unable to read " + path + ": Permission denied")
+        return "unexpected message: " + e.Message();
     }
+    if (ini.ReadFailure() != "Permission denied") return "read failure: " + ini.ReadFailure();
     try {
       ini.EraseSection("Other");
     } catch (const EIniFileException&) {
       return "a change of nothing raised";
     }
+    // A program that goes on without it keeps its changes to itself.
+    ini.KeepChangesInMemory();
+    ini.WriteInteger("Section", "LastReportNum", 8);
+    if (ini.ReadInteger("Section", "LastReportNum", 0) != 8) return "a change kept in memory is not read back";
     return {};
   });
   EXPECT_EQ(failure, "");
