@@ -1,11 +1,16 @@
 #include "Appli.h"
 
+#include <cerrno>
+#include <set>
+
 #include "CommonGlobals.h"
 #include "Files.h"
 #include "IniValues.h"
 #include "Lumbrick.h"
+#include "MessageBoxes.h"
 #include "Settings.h"
 #include "SysUtils.h"
+#include "Translator.h"
 
 namespace {
 
@@ -37,6 +42,21 @@ bool NamedByAnotherAppli(const std::string& Name, const std::string& Own) try {
   return false;
 } catch (...) {
   VIX->Push("Function NamedByAnotherAppli");
+  throw;
+}
+
+// The damaged unit-list file once a run, however often it is read.
+void ReportDamagedUnitList(const std::string& File, int Line, const std::string& Text, int Count) try {
+  static std::set<std::string> reported;
+  if (!reported.insert(File + '\n' + Text).second) return;
+  std::string message = Trt("Damaged Unit List File") + " : " + File + "\r\n" + Trt("Line") + " " + IntToStr(Line) +
+                        " : " + Text;
+  if (Count > 1) message += "\r\n" + IntToStr(Count) + Trt(" Damaged Lines");
+  ShowError(message + "\r\n\r\n" +
+            Trt("The Application Opens with the Units that Could be Read. The File is Kept as it is until the "
+                "Application Changes."));
+} catch (...) {
+  VIX->Push("Procedure ReportDamagedUnitList");
   throw;
 }
 
@@ -82,7 +102,9 @@ void TAppli::ReadFromFile() try {
       if (SameText(key, Key)) return text;
     return std::string();
   };
-  DataFileName = ExeDir + value("DataFileName");
+  // Only the name counts: the unit lists are in the program folder, and a
+  // value naming a folder must reach no file elsewhere.
+  DataFileName = ExeDir + ExtractFileName(ToHostPath(value("DataFileName")));
   SearchPath = value("SearchPath");
   Creation = DateOrDefault(value("Creation"), NullDate);
   LastUpdate = DateOrDefault(value("LastUpdate"), NullDate);
@@ -122,7 +144,8 @@ std::string TAppli::GetDataFileName() const try {
 void TAppli::WriteUnitsToFile() const try {
   std::string text;
   for (const auto& unit : Units) text += unit->GetIniString() + "\r\n";
-  if (!ReplaceFileBytes(DataFileName, text)) throw EFCreateError("Cannot create file \"" + DataFileName + "\"");
+  if (!ReplaceFileBytes(DataFileName, text)) throw EFCreateError(FileCreateErrorText(DataFileName, errno));
+  UnitListDamaged = false;
 } catch (...) {
   VIX->Push("Procedure TAppli.WriteUnitsToFile");
   throw;
@@ -133,7 +156,22 @@ void TAppli::ReadUnitsFromFile() try {
   if (!FileExists(DataFileName)) return;
   const std::optional<std::string> text = ReadFileBytes(DataFileName);
   if (!text) throw EFOpenError("Cannot open file \"" + DataFileName + "\"");
-  for (const std::string& line : TextLines(*text)) Units.Add(TUnit::CreateFromIniString(line));
+  // A damaged line is left out and reported, once a run: the application
+  // opens with the units that could be read, the file stays as it is.
+  int firstBad = 0, bad = 0;
+  std::string badLine;
+  int number = 0;
+  for (const std::string& line : TextLines(*text)) {
+    ++number;
+    if (IsUnitListLine(line)) {
+      Units.Add(TUnit::CreateFromIniString(line));
+    } else if (bad++ == 0) {
+      firstBad = number;
+      badLine = line;
+    }
+  }
+  UnitListDamaged = bad > 0;
+  if (UnitListDamaged) ReportDamagedUnitList(DataFileName, firstBad, badLine, bad);
   for (const auto& unit : Units)
     if (!FileExists(unit->FileName)) unit->Status = "Error";
   for (const auto& unit : Units)

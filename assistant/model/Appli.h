@@ -49,6 +49,9 @@ class TAppli {
   TDateTime Creation;
   TDateTime LastUpdate;
   TUnitList Units;
+  // The unit-list file held lines no unit could be made from: it is kept as
+  // it is until the units change (a cancelled Add File does not rewrite it).
+  mutable bool UnitListDamaged = false;
 
  private:
   explicit TAppli(const std::string& AFileName);

@@ -1,7 +1,13 @@
 #include "MessageBoxes.h"
 
 #include "Dialogs.h"
+#include "FileNames.h"
 #include "Lumbrick.h"
+#include "Translator.h"
+
+namespace {
+const char* const UnusableFileNameText = "Cannot be Used : its Name Holds Characters Outside Windows-1252";
+}
 
 void ShowDebug(const std::string& Msg) try {
   ShowMessage(Msg);
@@ -27,6 +33,12 @@ void ShowError(const std::string& Msg) try {
 // No protective block: it refuses an action, it does not fail.
 void ShowErrorAndAbort(const std::string& Msg, std::source_location where) {
   ShowError(Msg);
+  Abort(where);
+}
+
+// No protective block: it refuses an action, it does not fail.
+void RefuseUnusableFileName(const std::string& FsName, std::source_location where) {
+  MessageDlgUtf8(FsName + "\r\n" + ::FsName(Trt(UnusableFileNameText)), TMsgDlgType::mtError, mbOK);
   Abort(where);
 }
 

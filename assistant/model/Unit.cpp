@@ -92,12 +92,20 @@ std::unique_ptr<TUnit> TUnit::CreateFromIniString(const std::string& Line) try {
   throw;
 }
 
-void TUnit::IniStringToProperties(const std::string& Line) try {
-  Status = "Error";
+bool IsUnitListLine(const std::string& Line) try {
   std::vector<std::string> pieces;
   SplitDelimitedTextIntoStrings(Line, ";", pieces);
-  if (pieces.size() != 4 || !IsDate(pieces[2]))
-    throw Exception(Line + "\r\n" + Trt("Invalid File Definition in INI File."));
+  return pieces.size() == 4 && IsDate(pieces[2]);
+} catch (...) {
+  VIX->Push("Function IsUnitListLine");
+  throw;
+}
+
+void TUnit::IniStringToProperties(const std::string& Line) try {
+  Status = "Error";
+  if (!IsUnitListLine(Line)) throw Exception(Line + "\r\n" + Trt("Invalid File Definition in INI File."));
+  std::vector<std::string> pieces;
+  SplitDelimitedTextIntoStrings(Line, ";", pieces);
   FileName = pieces[0];
   Included = StringToBool(pieces[1]);
   LastUpdate = StrToDateTime(pieces[2]);

@@ -21,6 +21,8 @@ inline constexpr std::array<const char*, 3> SummaryHeadings{"Initial Code Status
                                                             "Code Modifications"};
 inline constexpr std::array<const char*, 4> SummaryCodeStates{"Correct", "Incorrect", "Missing", "Ignored"};
 inline constexpr std::array<const char*, 3> SummaryModifications{"Added", "Updated", "Removed"};
+// A line that a unit can be made from: four fields, the third a date-time.
+bool IsUnitListLine(const std::string& Line);
 
 class TUnit {
  public:

@@ -8,6 +8,7 @@
 #include "BusyGuards.h"
 #include "ComboBox.h"
 #include "Editor.h"
+#include "FileNames.h"
 #include "Files.h"
 #include "Guide.h"
 #include "HeaderControl.h"
@@ -207,12 +208,19 @@ void TfmMain::btIgnoreClick(QObject*) try {
 void TfmMain::btAddUnitClick(QObject*) try {
   CheckAppli();
   CheckIfEnabled();
-  if (odSource.Execute()) {
+  bool chosen = false;
+  try {
+    chosen = odSource.Execute();
+  } catch (const EUnusableFileName& E) {
+    // A name the program cannot hold is refused, not a failure.
+    RefuseUnusableFileName(E.FsName());
+  }
+  if (chosen) {
     if (CurrentAppli->Units.GetUnitIndex(odSource.FileName) != -1)
       ShowErrorAndAbort(odSource.FileName + Trt(" is Already in Source File List"));
     CurrentAppli->Units.Add(std::make_unique<TUnit>(odSource.FileName));
   }
-  CurrentAppli->WriteUnitsToFile();
+  if (chosen || !CurrentAppli->UnitListDamaged) CurrentAppli->WriteUnitsToFile();
   UnitList_To_clbFiles();
 } catch (...) {
   VIX->Push("Procedure TfmMain.btAddUnitClick");

@@ -59,6 +59,17 @@ int MessageDlg(const std::string& msg, TMsgDlgType type, TMsgDlgButtons buttons,
   return current->Show(r).result;
 }
 
+int MessageDlgUtf8(const std::string& utf8Msg, TMsgDlgType type, TMsgDlgButtons buttons) {
+  DialogRequest r;
+  r.kind = DialogRequest::Kind::MessageDlg;
+  r.type = type;
+  r.buttons = buttons;
+  r.title = MessageDlgTitle(type);
+  r.text = utf8Msg;
+  r.textIsUtf8 = true;
+  return current->Show(r).result;
+}
+
 void ShowMessage(const std::string& msg) {
   DialogRequest r;
   r.kind = DialogRequest::Kind::ShowMessage;

@@ -41,6 +41,7 @@ struct DialogRequest {
   unsigned flags = 0;                        // MessageBox
   std::string title;                         // as the user sees it
   std::string text;                          // message, or input prompt
+  bool textIsUtf8 = false;                   // text in UTF-8 (MessageDlgUtf8)
   std::string value;                         // InputQuery: initial value
 };
 
@@ -63,6 +64,9 @@ DialogHost* SetDialogHost(DialogHost* host);
 std::string MessageDlgTitle(TMsgDlgType type);
 
 int MessageDlg(const std::string& msg, TMsgDlgType type, TMsgDlgButtons buttons, int helpCtx = 0);
+// A message dialog whose text is UTF-8, not Windows-1252: for a name the
+// file system gave that Windows-1252 cannot hold, shown as it is spelt.
+int MessageDlgUtf8(const std::string& utf8Msg, TMsgDlgType type, TMsgDlgButtons buttons);
 void ShowMessage(const std::string& msg);
 int MessageBox(const std::string& text, const std::string& caption, unsigned flags);
 bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value);

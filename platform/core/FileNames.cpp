@@ -8,7 +8,7 @@ std::optional<std::string> TryProgramName(std::string_view fsName) { return Utf8
 
 std::string ProgramName(std::string_view fsName, std::source_location where) {
   if (std::optional<std::string> name = TryProgramName(fsName)) return std::move(*name);
-  throw EConvertError("Cannot use the file name \"" + Utf8ToAnsi(fsName) +
-                          "\": it holds characters outside Windows-1252",
-                      RaiseAddress::At(where));
+  throw EUnusableFileName("Cannot use the file name \"" + Utf8ToAnsi(fsName) +
+                              "\": it holds characters outside Windows-1252",
+                          std::string(fsName), RaiseAddress::At(where));
 }

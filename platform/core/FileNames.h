@@ -11,12 +11,26 @@
 
 #include "Exceptions.h"
 
+// A name the system gave that Windows-1252 cannot hold. The message shows it
+// with "?" for such characters; FsName() is the name as the file system
+// spells it (UTF-8), to show it whole.
+class EUnusableFileName : public EConvertError {
+ public:
+  EUnusableFileName(std::string message, std::string fsName, RaiseAddress address)
+      : EConvertError(std::move(message), address), fs_name_(std::move(fsName)) {}
+  const char* ClassName() const noexcept override { return "EUnusableFileName"; }
+  const std::string& FsName() const noexcept { return fs_name_; }
+
+ private:
+  std::string fs_name_;
+};
+
 // Always possible: every Windows-1252 byte has a UTF-8 form.
 std::string FsName(std::string_view name);
 // A name the system gave, or nullopt when it holds a character that
 // Windows-1252 cannot hold (or is no UTF-8): the programs could not name
 // that file, and a substitute would name another one.
 std::optional<std::string> TryProgramName(std::string_view fsName);
-// As TryProgramName; such a name raises EConvertError
+// As TryProgramName; such a name raises EUnusableFileName
 // "Cannot use the file name "<name>": it holds characters outside Windows-1252".
 std::string ProgramName(std::string_view fsName, HOST_RAISE_SITE);

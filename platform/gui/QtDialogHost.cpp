@@ -112,7 +112,7 @@ int ShowBox(const char* boxName, const BoxLayout& layout, const DialogRequest& r
   box.setIcon(layout.icon);
   box.setWindowTitle(QsDisplay(r.title));
   box.setTextFormat(Qt::PlainText);  // a message is never markup
-  box.setText(QsDisplay(r.text));
+  box.setText(r.textIsUtf8 ? QsDisplayUtf8(r.text) : QsDisplay(r.text));
   box.setWindowModality(Qt::ApplicationModal);
 
   std::vector<std::pair<QAbstractButton*, int>> results;

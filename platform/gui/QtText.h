@@ -11,3 +11,5 @@ std::string As(const QString& text);
 // For labels and dialog texts: every line break form the programs write
 // (CR LF, LF CR, a lone CR or LF) becomes one "\n".
 QString QsDisplay(const std::string& ansi);
+// The same for a UTF-8 text.
+QString QsDisplayUtf8(const std::string& utf8);

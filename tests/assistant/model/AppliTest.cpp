@@ -112,7 +112,31 @@ TEST_F(AppliTest, AUnitListThatCannotBeWrittenIsAFailure) {
   auto a = TAppli::CreateFromFile(Path("proj/P.dpr"));
   a->DataFileName = ExeDir + "P.bul";
   std::filesystem::create_directories(a->DataFileName);
-  EXPECT_THROW(a->WriteUnitsToFile(), EFCreateError);
+  try {
+    a->WriteUnitsToFile();
+    FAIL() << "written";
+  } catch (const EFCreateError& e) {
+    EXPECT_EQ(e.Message(), "Cannot create file \"" + a->DataFileName + "\". Is a directory");
+  }
+}
+
+// Only the name of the stored value counts: no unit list outside the
+// program folder is read or deleted through it.
+TEST_F(AppliTest, TheUnitListIsAlwaysInTheProgramFolder) {
+  const std::string line = Path("proj/Unit1.pas") + ";True;1/1/2000 12:00:01 AM;Ok\r\n";
+  const std::string p1 = Register("proj/", "P1", "../outside.bul", line);
+  const std::string p2 = Register("proj/", "P2", "..\\..\\other.bul", "");
+  Write("other.bul", line);
+  TAppliList list;
+  list.ReadFromFile();
+  ASSERT_EQ(list.Count(), 2);
+  EXPECT_EQ(list.GetAppli(0)->DataFileName, ExeDir + "outside.bul");
+  EXPECT_EQ(list.GetAppli(0)->Units.Count(), 0);
+  EXPECT_EQ(list.GetAppli(1)->DataFileName, ExeDir + "other.bul");
+  list.RemoveAppli(1);
+  list.RemoveAppli(0);
+  EXPECT_EQ(Read("outside.bul"), line);
+  EXPECT_EQ(Read("other.bul"), line);
 }
 
 TEST_F(AppliTest, OpeningReadsTheUnitsAndSettlesTheirStatus) {
@@ -132,17 +156,25 @@ TEST_F(AppliTest, OpeningReadsTheUnitsAndSettlesTheirStatus) {
   EXPECT_EQ(a->Units.GetUnit(3)->Status, "Error");
 }
 
-TEST_F(AppliTest, AMalformedLineStopsTheOpening) {
+// A damaged unit list (an empty line, a last line cut short) is reported
+// once, by file and line; the application opens with the units that could
+// be read, and the file stays as it is.
+TEST_F(AppliTest, ADamagedUnitListIsReportedOnceAndOpensWithWhatCouldBeRead) {
   const std::string u1 = Write("proj/Unit1.pas", "unit Unit1;");
-  const std::string project =
-      Register("proj/", "P", "P.bul", u1 + ";True;1/1/2000 12:00:01 AM;Ok\r\n\r\n" + u1 + ";True;1/1/2000;Ok\r\n");
-  try {
-    TAppli::CreateFromFile(project);
-    FAIL() << "opened";
-  } catch (const Exception& e) {
-    EXPECT_EQ(e.Message(), "\r\nInvalid File Definition in INI File.");
-  }
-  EXPECT_EQ(lib->StackList().back(), "Constructor TAppli.CreateFromFile");
+  const std::string lines = u1 + ";True;1/1/2000 12:00:01 AM;Ok\r\n\r\n" + u1 + ";True;1/1/20";
+  const std::string project = Register("proj/", "P", "P.bul", lines);
+  auto a = TAppli::CreateFromFile(project);
+  ASSERT_EQ(a->Units.Count(), 1);
+  EXPECT_EQ(a->Units.GetUnit(0)->FileName, u1);
+  ASSERT_EQ(dialogs.Shown().size(), 1u);
+  EXPECT_EQ(dialogs.Last().text, "Damaged Unit List File : " + ExeDir +
+                                     "P.bul\r\nLine 2 : \r\n2 Damaged Lines\r\n\r\n"
+                                     "The Application Opens with the Units that Could be Read. The File is Kept as "
+                                     "it is until the Application Changes.");
+  auto again = TAppli::CreateFromFile(project);
+  EXPECT_EQ(again->Units.Count(), 1);
+  EXPECT_EQ(dialogs.Shown().size(), 1u);
+  EXPECT_EQ(Read("prog/P.bul"), lines);
 }
 
 TEST_F(AppliTest, TheSearchPathComesFromTheOptionsFile) {

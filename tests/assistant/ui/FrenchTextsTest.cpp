@@ -189,10 +189,9 @@ TEST_F(FrenchTextsTest, TheApplicationPageAndTheDiscoveryOfUnits) {
   ChoosePage(fm.tsApplis);
   fm.lbApps->SetItemIndex(1);
   fm.lbAppsClick(fm.lbApps);
-  dir.Write("my prog/Orchard.bul", "not a unit line\r\n");
-  reportsExpected = 1;
+  dir.Write("my prog/Orchard.bul", "not a unit line\r\nnor this\r\n");
   fm.btSelectApplication->click();  // its unit list is damaged
-  EXPECT_THAT(Report().exceptionText, ::testing::HasSubstr(Trt("Invalid File Definition in INI File.")));
+  EXPECT_THAT(DialogTexts().back(), ::testing::StartsWith("Fichier de liste d'unit\xe9s endommag\xe9 : "));
   dialogs.Answer(mrYes);
   fm.btRemove->click();
   fm.lbApps->SetItemIndex(-1);

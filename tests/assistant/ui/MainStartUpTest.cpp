@@ -120,6 +120,32 @@ TEST_F(MainStartUpTest, ALastApplicationWithoutItsSectionIsRegisteredAgain) {
   EXPECT_TRUE(FileExists(ProgramDir() + "Greenhouse.bul"));
 }
 
+// One damaged unit list (its last line cut short) is reported once at
+// start-up, naming the file and the line; the program starts whole, that
+// application opens with the units that could be read, and its file is
+// not rewritten.
+TEST_F(MainStartUpTest, ADamagedUnitListIsReportedOnceAndTheProgramStartsWhole) {
+  const std::string project = Sample();
+  Open();
+  Register(WriteProject("Meadow", {}));
+  OpenProject(project);
+  Close();
+  const std::string damaged = dir.Read("my prog/Greenhouse.bul") + project + ";Tr";
+  dir.Write("my prog/Greenhouse.bul", damaged);
+  dialogs.Clear();
+  TfmMain& fm = Open();
+  ASSERT_EQ(dialogs.Shown().size(), 1u);
+  EXPECT_EQ(dialogs.Last().text.substr(0, dialogs.Last().text.find("\r\n\r\n")),
+            "Damaged Unit List File : " + ProgramDir() + "Greenhouse.bul\r\nLine 5 : " + project + ";Tr");
+  EXPECT_TRUE(fm.PageControl1->isEnabled());
+  EXPECT_TRUE(fm.miView->menuAction()->isEnabled());
+  EXPECT_EQ(fm.lbApps->Count(), 2);
+  ASSERT_NE(CurrentAppli, nullptr);
+  EXPECT_EQ(fm.clbFiles->Count(), 4);
+  Close();
+  EXPECT_EQ(dir.Read("my prog/Greenhouse.bul"), damaged);
+}
+
 TEST_F(MainStartUpTest, OnlyTheExactWordKindleShowsTheDebugItem) {
   for (const auto& [value, shown] : std::vector<std::pair<std::string, bool>>{
            {"Kindle", true}, {"\" Kindle\"", false}, {"kindle", false}, {"Kindle2", false}}) {

@@ -2,6 +2,7 @@
 // ticking and ignoring, adding and removing units, Refresh List, and
 // "Secure Code" with the scanner window it opens.
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -19,6 +20,7 @@
 #include "MainFixture.h"
 #include "ModalAnswer.h"
 #include "PageControl.h"
+#include "QtFileDialogHost.h"
 #include "QtText.h"
 #include "Settings.h"
 #include "SourceRow.h"
@@ -161,6 +163,33 @@ TEST_F(MainUnitsTest, AddingAUnitAndCancellingRewritesTheListUnchanged) {
   fm.btAddUnit->click();
   EXPECT_EQ(dialogs.Last().text, extra + " is Already in Source File List");
   EXPECT_EQ(fm.clbFiles->Count(), 5);
+}
+
+// A picked file whose name Windows-1252 cannot hold is refused with a plain
+// message showing the name as the file system spells it: no failure, no
+// report, the unit list as it was. Picked in the real file dialog.
+TEST_F(MainUnitsTest, AFileNamedOutsideWindows1252IsRefusedPlainly) {
+  TfmMain& fm = OpenSample();
+  const std::string units = UnitList();
+  const std::string picked = dir.Write("Greenhouse/\xE4\xB8\xAD\xE6\x96\x87.pas", "unit Chinese;\r\n");
+  QtFileDialogHost real;
+  FileDialogHost* scripted = SetFileDialogHost(&real);
+  ModalAnswer answer([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    if (dialog == nullptr) throw std::runtime_error("no file dialog");
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    if (name == nullptr) throw std::runtime_error("no file name box");
+    name->setText(QString::fromStdString(picked));
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+  fm.btAddUnit->click();
+  SetFileDialogHost(scripted);
+  EXPECT_TRUE(answer.Done());
+  ASSERT_EQ(dialogs.Shown().size(), 1u);
+  EXPECT_EQ(dialogs.Last().text, picked + "\r\nCannot be Used : its Name Holds Characters Outside Windows-1252");
+  EXPECT_TRUE(dialogs.Last().textIsUtf8);
+  EXPECT_EQ(fm.clbFiles->Count(), 4);
+  EXPECT_EQ(UnitList(), units);
 }
 
 TEST_F(MainUnitsTest, RemovingAUnitAsksFirstAndRefreshFindsItAgain) {
