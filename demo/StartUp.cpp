@@ -34,6 +34,14 @@ void TfmMain::FormCreate(QObject*) {
     VIX->OnCustomInfo = [this](std::string& Info) { CustomInfo(Info); };
     VIX->OnOpenBrowser = OpenInBrowser;
     FIniFile = std::make_unique<TIniFile>(VIX->AppPath + "Dromlet.ini");
+    // A settings file that cannot be read is reported once (in English, the
+    // default): the tour goes on with its defaults, keeps its changes to
+    // itself and leaves the file as it is.
+    if (const std::string why = FIniFile->ReadFailure(); !why.empty()) {
+      FIniFile->KeepChangesInMemory();
+      ShowError(FIniFile->FileName() + " cannot be read: " + why + "." + CRLF(2) +
+                "The tour goes on with its default settings and leaves this file as it is.");
+    }
     edWebBrowser->setText(Qs(FIniFile->ReadString("Options", "Navigator", kDefaultNavigator)));
     IsEnglish = FIniFile->ReadBool("Options", "English", true);
     if (!IsEnglish) rgLanguage->SetItemIndex(1);
@@ -65,7 +73,10 @@ void TfmMain::CustomInfo(std::string& Info) try {
   Info = "\r=== Dromlet Custom Informations ===";
   Info += "\rVersion =";
   Info += " Lumbrick Example - June 2006";
-  if (FileExists(iniPath)) {
+  const std::string unreadable = FIniFile ? FIniFile->ReadFailure() : std::string();
+  if (!unreadable.empty()) {
+    Info += "\r>>> " + iniPath + " cannot be read: " + unreadable;
+  } else if (FileExists(iniPath)) {
     Info += "\r" + iniPath;
     for (const std::string& line : ReadTextFileLines(iniPath)) Info += "\r " + line;
     Info += "\r------ End Of Dromlet.ini ------";

@@ -84,12 +84,25 @@ bool TLumbrick::ProcessException(Exception& E) {
 
 void TLumbrick::HandleException(TObject*, Exception& E) noexcept {
   try {
+    if (FReportShown) {
+      // A failure while the report window is open (its own buttons, say):
+      // the report the user is writing keeps the failure it is about, and
+      // this one is told on its own.
+      ResetAfterProcessing();
+      Application->ShowException(E);
+      return;
+    }
     if (!ProcessException(E)) return;
     LoadStationSettings();
     if (!FWindow) throw Exception("No report window");
     FWindow->PrepareForm(Language);
     FWindow->SetExceptionText(E.Message());
     FWindow->SetTechnicalText(FTechInfo);
+    FReportShown = true;
+    struct TShown {
+      bool& shown;
+      ~TShown() { shown = false; }
+    } shown{FReportShown};
     FWindow->ShowModal();
   } catch (...) {
     try {

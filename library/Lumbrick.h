@@ -63,7 +63,9 @@ class TLumbrick : public TComponent {
   // 4 overwrite refused or write failed. A report takes the first number
   // after LastReportNum whose "BugReport_<number>.htm" does not exist yet,
   // so no older report is replaced; with none left below the largest
-  // integer, the result is 4 and the settings file is named.
+  // integer, the result is 4 and the settings file is named. A number that
+  // "Lumbrick.ini" cannot store does not stop the report: CreateAndOpen-
+  // BugReport tells that failure after the report.
   int CreateBugReport(std::string AModelFile, std::string& ReportFile, bool AskOverwrite, std::string& ErrorMsg);
   void CreateAndOpenBugReport();
 
@@ -86,6 +88,8 @@ class TLumbrick : public TComponent {
   int FState = 1;
   std::string FTechInfo;
   std::unique_ptr<TReportWindow> FWindow;
+  bool FReportShown = false;     // while the report window is shown
+  std::string FSettingsFailure;  // why the last report's number was not stored
 };
 
 extern TLumbrick* VIX;

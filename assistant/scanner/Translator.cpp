@@ -218,7 +218,9 @@ void TTextTranslator::LoadDialogs() try {
     ReplaceFileBytes(logFile, Log.Text());
     throw;
   }
-  if (!ReplaceFileBytes(logFile, Log.Text())) throw EFCreateError("Cannot create file \"" + logFile + "\"");
+  // A log that cannot be written (a read-only folder, a folder of that name)
+  // is no reason not to start: the missing texts are then not logged.
+  ReplaceFileBytes(logFile, Log.Text());
 } catch (...) {
   VIX->Push("Procedure TTextTranslator.LoadDialogs");
   throw;

@@ -55,8 +55,9 @@ class TDialogs {
 class TTextTranslator {
  public:
   // Loads the dictionary from the files in ADir and writes "Translator.log"
-  // there. Fails when "Dialogs.ini" cannot be read or has no "[Text]" line
-  // (the log is written all the same).
+  // there when it can (a log it cannot write is left out). Fails when
+  // "Dialogs.ini" cannot be read or has no "[Text]" line (the log is
+  // written all the same).
   explicit TTextTranslator(const std::string& ADir);
   ~TTextTranslator();
   TTextTranslator(const TTextTranslator&) = delete;

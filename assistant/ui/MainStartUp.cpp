@@ -19,6 +19,7 @@
 #include "GuiStatusBar.h"
 #include "HeaderControl.h"
 #include "Log.h"
+#include "MessageBoxes.h"
 #include "LoggedOperation.h"
 #include "Lumbrick.h"
 #include "Main.h"
@@ -55,6 +56,14 @@ void TfmMain::FormCreate(QObject*) {
     FirstShow = true;
     ExeDialog = &odExe;
     IniFile = std::make_unique<TIniFile>(ExeDir + SettingsFileName);
+    // A settings file that cannot be read is reported once: the program goes
+    // on with its defaults, keeps its changes to itself and leaves the file
+    // as it is.
+    if (const std::string why = IniFile->ReadFailure(); !why.empty()) {
+      IniFile->KeepChangesInMemory();
+      ShowError(ExeDir + Trt("Corvane.ini cannot be read") + " : " + why + "\r\n\r\n" +
+                Trt("Corvane Starts with its Default Settings and Leaves this File as it is."));
+    }
     DebugMode = ReadDebugMode();
     miDebug->setVisible(DebugMode);
     ReadExternalPrograms();
@@ -200,7 +209,10 @@ void TfmMain::CustomInfo(std::string& Info) {
   const std::string title = "=== " + Trt("Lumbrick Custom Informations") + " ===";
   const std::string path = ExeDir + SettingsFileName;
   Info = title;
-  if (FileExists(path)) {
+  const std::string unreadable = IniFile ? IniFile->ReadFailure() : std::string();
+  if (!unreadable.empty()) {
+    Info += "\r>>> " + ExeDir + Trt("Corvane.ini cannot be read") + " : " + unreadable;
+  } else if (FileExists(path)) {
     Info += "\r" + path;
     for (const std::string& line : ReadTextFileLines(path)) Info += "\r " + line;
     Info += "\r------ End Of Corvane.ini ------";

@@ -61,6 +61,37 @@ TEST_F(SettingsAndNamesTest, AnUnreadableSettingsFileIsNeverRewrittenWithOneKey)
   EXPECT_EQ(Ini(), before);
 }
 
+// A "Dromlet.ini" the user may not read at the start is reported once; the
+// tour goes on with its defaults (English), a language switch stays in the
+// program and writes nothing, and a bug report still builds its text.
+TEST_F(SettingsAndNamesTest, AnUnreadableSettingsFileIsReportedOnceAndReportsStillWork) {
+  WriteIniWithBrowser("English=0\r\n");
+  const std::string before = Ini();
+  ASSERT_TRUE(GiveToChild(dir.Path()));
+  ASSERT_TRUE(GiveToChild(dir.File("Dromlet.ini")));
+  ::chmod(dir.File("Dromlet.ini").c_str(), 0200);
+  const std::string failure = RunWithoutRoot([&]() -> std::string {
+    TfmMain& fm = Open();
+    if (dialogs.Shown().size() != 1) return "dialogs at the start: " + std::to_string(dialogs.Shown().size());
+    if (dialogs.Last().text != dir.File("Dromlet.ini") + " cannot be read: Permission denied." + br + br +
+                                   "The tour goes on with its default settings and leaves this file as it is.")
+      return "shown: " + dialogs.Last().text;
+    if (!IsEnglish) return "not in English";
+    fm.rgLanguage->Item(1)->click();
+    if (dialogs.Shown().size() != 1) return "the language switch showed: " + dialogs.Last().text;
+    fm.SetPageControlIndex(2);
+    fm.OnActivePageChanged();
+    fm.ed2Num->setText(QStringLiteral("x"));
+    fm.bt2Calc->click();
+    if (Report().technicalText.find("\r>>> " + dir.File("Dromlet.ini") + " cannot be read: Permission denied\r") ==
+        std::string::npos)
+      return "technical text: " + Report().technicalText;
+    return {};
+  });
+  EXPECT_EQ(failure, "");
+  EXPECT_EQ(Ini(), before);
+}
+
 std::string WaitForFile(const std::string& path) {
   for (int i = 0; i < 500 && !std::filesystem::exists(path); ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(10));

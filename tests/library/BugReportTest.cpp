@@ -278,29 +278,26 @@ TEST_F(BugReportTest, NoNumberLeftIsAFailedWriteThatChangesNothing) {
             "Impossible to Create HTML Bug Report\n\rError while writing file " + dir.File("Lumbrick.ini"));
 }
 
-// A settings file nobody may write stops the report before anything is
-// written: the failure goes to the library's handler, the file stays whole.
-TEST_F(BugReportTest, AReadOnlySettingsFileIsKeptAndNoReportIsWritten) {
+// A settings file nobody may write stays whole and stops no report: the
+// report takes the next free number, and the failure is told after it.
+TEST_F(BugReportTest, AReadOnlySettingsFileIsKeptAndTheReportWrittenAllTheSame) {
   Raise("Boom");
   const std::string ini = "[Section]\r\nStationId=Desk 4\r\nLastReportNum=7\r\n";
   dir.Write("Lumbrick.ini", ini);
   ::chmod(dir.File("Lumbrick.ini").c_str(), 0444);
   lib->LastReportNum = 7;
-  std::string report, error;
-  try {
-    Create(report, error);
-    ADD_FAILURE() << "no failure";
-  } catch (const EIniFileException& e) {
-    EXPECT_EQ(e.Message(), "Unable to write to " + dir.File("Lumbrick.ini"));
-  }
+  lib->OnOpenBrowser = [](const std::string&) { return true; };
+  lib->CreateAndOpenBugReport();
   EXPECT_EQ(dir.Read("Lumbrick.ini"), ini);
-  EXPECT_FALSE(FileExists(dir.File("BugReport_0008.htm")));
-  EXPECT_EQ(lib->LastReportNum, 7);
+  EXPECT_THAT(dir.Read("BugReport_0008.htm"), HasSubstr("EConvertError : Boom"));
+  EXPECT_EQ(lib->LastReportNum, 8);
+  EXPECT_EQ(dialogs.Last().text, "Unable to write to " + dir.File("Lumbrick.ini") + ".");
 }
 
 // As a user who may write "Lumbrick.ini" but not read it: its station label
-// and number are unknown, so it is not rewritten with a number alone.
-TEST_F(BugReportTest, AnUnreadableSettingsFileIsKeptAndNoReportIsWritten) {
+// and number are unknown, so it is not rewritten with a number alone; the
+// report is written with the first free number.
+TEST_F(BugReportTest, AnUnreadableSettingsFileIsKeptAndTheReportWrittenAllTheSame) {
   Raise("Boom");
   const std::string ini = "[Section]\r\nStationId=Desk 4\r\nLastReportNum=7\r\n";
   dir.Write("Lumbrick.ini", ini);
@@ -313,17 +310,12 @@ TEST_F(BugReportTest, AnUnreadableSettingsFileIsKeptAndNoReportIsWritten) {
     fresh.AppPath = dir.Path();
     fresh.LoadStationSettings();
     std::string report, error;
-    try {
-      fresh.CreateBugReport(lib->ModelFile, report, false, error);
-    } catch (const EIniFileException&) {
-      return {};
-    }
-    return "no failure";
+    if (fresh.CreateBugReport(lib->ModelFile, report, false, error) != 0) return "no report: " + error;
+    return report == dir.File("BugReport_0001.htm") ? std::string() : "report: " + report;
   });
   EXPECT_EQ(failure, "");
   EXPECT_EQ(dir.Read("Lumbrick.ini"), ini);
-  EXPECT_FALSE(FileExists(dir.File("BugReport_0001.htm")));
-  EXPECT_FALSE(FileExists(dir.File("BugReport_0008.htm")));
+  EXPECT_TRUE(FileExists(dir.File("BugReport_0001.htm")));
 }
 
 // A program folder named with "é" (E9 in the program's text, C3 A9 on the

@@ -2,6 +2,7 @@
 // problems, and the blank rules of the lookup.
 #include <gmock/gmock.h>
 
+#include <filesystem>
 #include <iterator>
 #include <random>
 
@@ -88,6 +89,13 @@ TEST_F(TranslatorTest, AnEmptyLogIsAnEmptyFile) {
   dir.Write("Translator.log", "old contents");
   Make("[Text]\r\n1=Close\r\n", "[Text]\r\n0001=Fermer\r\n");
   EXPECT_EQ(dir.Read("Translator.log"), "");
+}
+
+TEST_F(TranslatorTest, ALogThatCannotBeWrittenStopsNothing) {
+  std::filesystem::create_directory(dir.File("Translator.log"));
+  TTextTranslator& t = Make();
+  Language = 2;
+  EXPECT_EQ(t.Tr("Close"), "Fermer");
 }
 
 TEST_F(TranslatorTest, MissingFrenchFileLogsEveryEntry) {

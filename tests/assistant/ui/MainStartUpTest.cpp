@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <sys/stat.h>
 
 #include "AppObjects.h"
 #include "Browser.h"
@@ -23,6 +24,7 @@
 #include "SpeedButton.h"
 #include "Timer.h"
 #include "Translator.h"
+#include "WithoutRoot.h"
 
 namespace {
 
@@ -144,6 +146,37 @@ TEST_F(MainStartUpTest, ADamagedUnitListIsReportedOnceAndTheProgramStartsWhole) 
   EXPECT_EQ(fm.clbFiles->Count(), 4);
   Close();
   EXPECT_EQ(dir.Read("my prog/Greenhouse.bul"), damaged);
+}
+
+// A "Corvane.ini" the user may not read is reported once, as unreadable; the
+// program starts with its defaults and works, keeping its changes to
+// itself: the file stays as it was, and a bug report still builds its text.
+TEST_F(MainStartUpTest, AnUnreadableSettingsFileIsReportedOnceAndLeftAsItIs) {
+  const std::string project = Sample();
+  const std::string settings = "[GUI]\r\nLanguage=2\r\n; the user's note\r\n";
+  WriteSettings(settings);
+  ASSERT_TRUE(GiveToChild(dir.Path()));
+  ASSERT_TRUE(GiveToChild(ProgramDir()));
+  ASSERT_TRUE(GiveToChild(ProgramDir() + "Corvane.ini"));
+  ::chmod((ProgramDir() + "Corvane.ini").c_str(), 0200);
+  const std::string failure = RunWithoutRoot([&]() -> std::string {
+    TfmMain& fm = Open();
+    const std::vector<std::string> shown = DialogTexts();
+    if (shown != std::vector<std::string>{ProgramDir() + "Corvane.ini cannot be read : Permission denied\r\n\r\n"
+                                          "Corvane Starts with its Default Settings and Leaves this File as it is."})
+      return "dialogs: " + (shown.empty() ? std::string("none") : shown.back());
+    if (Language != 1 || !fm.PageControl1->isEnabled()) return "not started with the defaults";
+    OpenProject(project);
+    if (fm.lbApps->Count() != 1 || fm.clbFiles->Count() != 4) return "the project did not open";
+    std::string info;
+    fm.CustomInfo(info);
+    if (info.find("\r>>> " + ProgramDir() + "Corvane.ini cannot be read : Permission denied\r") == std::string::npos)
+      return "custom block: " + info;
+    Close();
+    return DialogTexts().size() == 1 ? std::string() : "more dialogs: " + DialogTexts().back();
+  });
+  EXPECT_EQ(failure, "");
+  EXPECT_EQ(Settings(), settings);
 }
 
 TEST_F(MainStartUpTest, OnlyTheExactWordKindleShowsTheDebugItem) {
