@@ -190,7 +190,8 @@ void TfmEditor::SaveUnit(TUnit* U) try {
     return;
   }
   if (U->Status == "Error") {
-    ShowError(Trt("Source File has Errors"));
+    // Named: a Save All meets it among others.
+    ShowError(Trt("Source File has Errors") + " : " + RelativePath(*U));
     return;
   }
   TSourceScanner& s = *U->Scanner;

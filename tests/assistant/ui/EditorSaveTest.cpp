@@ -82,7 +82,7 @@ TEST_F(EditorSaveTest, UnmodifiedUnitsAndErrorStatusesAsTheyAreSaved) {
   editor->miSaveAll->trigger();
   EXPECT_EQ(UnitAt(0).Scanner->FileState, 2);
   EXPECT_EQ(UnitAt(1).Scanner->FileState, 1);
-  EXPECT_EQ(Questions(), std::vector<std::string>{"Source File has Errors"});
+  EXPECT_EQ(Questions(), std::vector<std::string>{"Source File has Errors : Unit2.pas"});
 
   delete editor.data();
   editor = new TfmEditor(&mainWindow);  // never filled: no unit shown
