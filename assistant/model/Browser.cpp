@@ -13,7 +13,8 @@ std::uint32_t WinExecute(const std::string& CommandLine) try {
 }
 
 bool OpenInBrowser(const std::string& FileName) try {
-  return WinExecute(BrowserCommandLine(BrowserPath, FileName)) > 0;
+  // The desktop's opener returns once it handed the page on, or failed.
+  return RunOpener(BrowserCommandLine(BrowserPath, FileName));
 } catch (...) {
   VIX->Push("Function OpenInBrowser");
   throw;

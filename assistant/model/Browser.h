@@ -16,5 +16,6 @@ inline constexpr const char* DefaultBrowserPath = HostBrowser;
 // process id, 0 when it could not be started.
 std::uint32_t WinExecute(const std::string& CommandLine);
 // Starts BrowserPath on a file or address (in double quotes when it holds a
-// blank); True when a process was started. The library's open-browser hook.
+// blank); True when it took the page (RunOpener). The library's
+// open-browser hook.
 bool OpenInBrowser(const std::string& FileName);

@@ -13,10 +13,10 @@ void OpenHelpFile(std::string Page, bool InHelpFolder) try {
   if (!ProgramExists(BrowserPath))
     SelectExeFile(BrowserPath, Trt("Web Browser"), "", false, DefaultBrowserPath);
   const std::string path = InHelpFolder ? TextTranslator->GetHelpDir() + Page : Page;
-  if (FileExists(path))
-    OpenInBrowser(path);
-  else
+  if (!FileExists(path))
     ShowMessage(Trt("Impossible to Find Help File") + " : " + path);
+  else if (!OpenInBrowser(path))
+    ShowMessage(Trt("Impossible to Open Help File") + " : " + path);
 } catch (...) {
   VIX->Push("Procedure OpenHelpFile");
   throw;

@@ -49,7 +49,11 @@ std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
   return words;
 }
 
-std::uint32_t StartProcess(const std::string& commandLine) {
+namespace {
+
+// Starts the program of the command line; its process id, 0 when it could
+// not be started.
+pid_t Spawn(const std::string& commandLine) {
   std::vector<std::string> words = SplitCommandLine(commandLine);
   if (words.empty() || words[0].empty()) return 0;
   // The program and its arguments (file names, most often) in the system's
@@ -80,12 +84,39 @@ std::uint32_t StartProcess(const std::string& commandLine) {
   const int rc = posix_spawnp(&pid, argv[0], &actions, &attr, argv.data(), environ);
   posix_spawnattr_destroy(&attr);
   posix_spawn_file_actions_destroy(&actions);
-  if (rc != 0) return 0;
+  return rc == 0 ? pid : 0;
+}
 
-  // Reaped in the background so the caller never waits and no zombie stays.
+// Reaped in the background so the caller never waits and no zombie stays.
+void ReapWhenItEnds(pid_t pid) {
   std::thread([pid] {
     while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
     }
   }).detach();
+}
+
+}  // namespace
+
+std::uint32_t StartProcess(const std::string& commandLine) {
+  const pid_t pid = Spawn(commandLine);
+  if (pid == 0) return 0;
+  ReapWhenItEnds(pid);
   return static_cast<std::uint32_t>(pid);
+}
+
+bool RunOpener(const std::string& commandLine, std::chrono::milliseconds patience) {
+  const pid_t pid = Spawn(commandLine);
+  if (pid == 0) return false;
+  const auto deadline = std::chrono::steady_clock::now() + patience;
+  for (;;) {
+    int status = 0;
+    const pid_t done = ::waitpid(pid, &status, WNOHANG);
+    if (done == pid) return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    if (done < 0 && errno != EINTR) return false;
+    if (std::chrono::steady_clock::now() >= deadline) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  // Still running: a browser showing the page.
+  ReapWhenItEnds(pid);
+  return true;
 }

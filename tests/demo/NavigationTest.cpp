@@ -1,5 +1,7 @@
 // Pages and navigation: the arrows, the page list, the texts of the pages in
 // both languages, the language switch, the on/off switch, the browser.
+#include <sys/stat.h>
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +10,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <filesystem>
 
 #include "Colors.h"
 #include "DemoFixture.h"
@@ -297,6 +300,19 @@ TEST_F(NavigationTest, CancellingTheBrowserDialogChangesNothing) {
   EXPECT_EQ(answer.Titles().size(), 1u);
   EXPECT_EQ(fm.edWebBrowser->text(), before);
   EXPECT_EQ(Ini(), ini);
+}
+
+// An opener that fails at once, as the desktop's opener does with no browser
+// to hand the page to, is no browser: the library tells where the report is.
+TEST_F(NavigationTest, AnOpenerThatFailsMakesTheLibrarySayWhereTheReportIs) {
+  const std::string opener = dir.Write("opener.sh", "#!/bin/sh\nexit 3\n");
+  chmod(opener.c_str(), 0755);
+  WriteIni("[Options]\r\nNavigator=" + opener + "\r\n");
+  std::filesystem::copy_file(DEMO_SOURCE_DIR "/DromletModel.htm", dir.File("DromletModel.htm"));
+  Open();
+  VIX->CreateAndOpenBugReport();
+  EXPECT_EQ(dialogs.Last().text,
+            "No Web Browser Available. Consult " + dir.File("BugReport_0001.htm") + " Directly from Windows");
 }
 
 TEST_F(NavigationTest, ATypedBrowserPathIsUsedButNotSaved) {

@@ -166,6 +166,10 @@ TEST_F(FrenchTextsTest, TheMainWindowItsMenusAndItsGuide) {
   fs::remove(ProgramDir() + "Help/Fr/index.htm");
   fm.miHome->trigger();
   EXPECT_EQ(DialogTexts().back(), "Fichier d'aide introuvable : " + ProgramDir() + "Help/Fr/index.htm");
+  BrowserPath = "/bin/false";  // an opener with no browser to hand the page to
+  fm.miQuellum->trigger();
+  EXPECT_EQ(DialogTexts().back(),
+            "Impossible d'ouvrir le fichier d'aide : " + ProgramDir() + "Help/Fr/ql_implementation.htm");
 }
 
 TEST_F(FrenchTextsTest, TheApplicationPageAndTheDiscoveryOfUnits) {

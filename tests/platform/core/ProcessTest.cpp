@@ -65,6 +65,16 @@ TEST_F(StartProcessTest, MissingProgramGivesZero) {
   EXPECT_EQ(StartProcess(dir.Path()), 0u);  // a folder is not a program
 }
 
+// The desktop's opener returns once it handed a page on: its result counts;
+// a browser that keeps running has taken the page.
+TEST_F(StartProcessTest, AnOpenerIsAwaitedForItsResult) {
+  EXPECT_TRUE(RunOpener("true"));
+  EXPECT_FALSE(RunOpener("false"));
+  EXPECT_FALSE(RunOpener("sh -c \"kill -9 $$\""));
+  EXPECT_FALSE(RunOpener("no-such-program-anywhere-4711 page.htm"));
+  EXPECT_TRUE(RunOpener("sleep 5", std::chrono::milliseconds(100)));
+}
+
 TEST_F(StartProcessTest, EndedChildrenAreReaped) {
   const std::uint32_t pid = StartProcess("true");
   ASSERT_GT(pid, 0u);
