@@ -113,6 +113,18 @@ TEST_F(DiscoveryTest, TheUnitsOfEveryBranchOfTheConditionalDirectivesAreListed) 
   EXPECT_EQ(log.lines[1], "Multi.pas\tUnits : 5");
 }
 
+// Discovery runs with the project folder current: a file named in a folder
+// that does not exist is not found, and a file of the same name in the
+// current folder is never taken for it.
+TEST_F(DiscoveryTest, AFileInAFolderThatDoesNotExistIsNotFoundInTheCurrentOne) {
+  Unit("Gone.pas", {});
+  auto a = TAppli::CreateNew(Project({"Gone in 'Missing\\Gone.pas'"}));
+  EXPECT_EQ(Units(*a), Lines{});
+  EXPECT_EQ(log.lines, (Lines{"P.dpr\tUnits : 1", "(clRed)Missing/Gone.pas\tImpossible to Read File", "",
+                              "0 Unit Source Files Found in Application"}));
+  EXPECT_EQ(a->FindSourceFileName("Missing\\Gone.pas"), "");
+}
+
 TEST_F(DiscoveryTest, SourcesWithLFLineBreaksAreWalkedAsTheirCRLFEquivalents) {
   const auto lf = [](std::string Text) {
     for (std::size_t p; (p = Text.find("\r\n")) != std::string::npos;) Text.erase(p, 1);
