@@ -36,10 +36,16 @@ void ShowErrorAndAbort(const std::string& Msg, std::source_location where) {
   Abort(where);
 }
 
-// No protective block: it refuses an action, it does not fail.
-void RefuseUnusableFileName(const std::string& FsName, std::source_location where) {
-  MessageDlgUtf8(FsName + "\r\n" + ::FsName(Trt(UnusableFileNameText)), TMsgDlgType::mtError, mbOK);
-  Abort(where);
+bool ExecuteFileDialog(TOpenDialog& Dialog) try {
+  try {
+    return Dialog.Execute();
+  } catch (const EUnusableFileName& E) {
+    MessageDlgUtf8(E.FsName() + "\r\n" + FsName(Trt(UnusableFileNameText)), TMsgDlgType::mtError, mbOK);
+    Abort();
+  }
+} catch (...) {
+  VIX->Push("Function ExecuteFileDialog");
+  throw;
 }
 
 bool YesNo(const std::string& Msg) try {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Exceptions.h"
+#include "FileDialogs.h"
 
 // Plain box: no icon, OK.
 void ShowDebug(const std::string& Msg);
@@ -12,8 +13,9 @@ void ShowInfo(const std::string& Msg);
 void ShowError(const std::string& Msg);
 // The error box, then the silent abort (EAbort), raised at the caller's site.
 [[noreturn]] void ShowErrorAndAbort(const std::string& Msg, HOST_RAISE_SITE);
-// Refuses a file whose name Windows-1252 cannot hold (FsName: the name as
-// the file system spells it, shown so): the error box, then the silent abort.
-[[noreturn]] void RefuseUnusableFileName(const std::string& FsName, HOST_RAISE_SITE);
+// Runs a file dialog. A picked file whose name Windows-1252 cannot hold is
+// refused, not a failure: the error box shows the name as the file system
+// spells it, then the silent abort.
+bool ExecuteFileDialog(TOpenDialog& Dialog);
 // Confirmation with Yes and No; True exactly when Yes was chosen.
 bool YesNo(const std::string& Msg);

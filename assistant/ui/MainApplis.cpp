@@ -118,7 +118,7 @@ void TfmMain::SaveChangesIfNeeded(int Index) try {
 
 void TfmMain::btAddClick(QObject*) try {
   if (CurrentAppli) OpenDialog1.InitialDir = ExtractFilePath(CurrentAppli->FileName);
-  if (!OpenDialog1.Execute()) return;
+  if (!ExecuteFileDialog(OpenDialog1)) return;
   THourGlass hourglass;
   TDisabledWindow disabled(FClient);
   const std::string chosen = OpenDialog1.FileName;

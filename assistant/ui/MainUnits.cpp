@@ -8,7 +8,6 @@
 #include "BusyGuards.h"
 #include "ComboBox.h"
 #include "Editor.h"
-#include "FileNames.h"
 #include "Files.h"
 #include "Guide.h"
 #include "HeaderControl.h"
@@ -208,13 +207,7 @@ void TfmMain::btIgnoreClick(QObject*) try {
 void TfmMain::btAddUnitClick(QObject*) try {
   CheckAppli();
   CheckIfEnabled();
-  bool chosen = false;
-  try {
-    chosen = odSource.Execute();
-  } catch (const EUnusableFileName& E) {
-    // A name the program cannot hold is refused, not a failure.
-    RefuseUnusableFileName(E.FsName());
-  }
+  const bool chosen = ExecuteFileDialog(odSource);
   if (chosen) {
     if (CurrentAppli->Units.GetUnitIndex(odSource.FileName) != -1)
       ShowErrorAndAbort(odSource.FileName + Trt(" is Already in Source File List"));

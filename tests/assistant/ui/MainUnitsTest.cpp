@@ -167,29 +167,36 @@ TEST_F(MainUnitsTest, AddingAUnitAndCancellingRewritesTheListUnchanged) {
 
 // A picked file whose name Windows-1252 cannot hold is refused with a plain
 // message showing the name as the file system spells it: no failure, no
-// report, the unit list as it was. Picked in the real file dialog.
+// report, the lists as they were. Picked in the real file dialog, for a
+// unit and for an application.
 TEST_F(MainUnitsTest, AFileNamedOutsideWindows1252IsRefusedPlainly) {
   TfmMain& fm = OpenSample();
   const std::string units = UnitList();
   const std::string picked = dir.Write("Greenhouse/\xE4\xB8\xAD\xE6\x96\x87.pas", "unit Chinese;\r\n");
   QtFileDialogHost real;
   FileDialogHost* scripted = SetFileDialogHost(&real);
-  ModalAnswer answer([&](QWidget* modal) {
+  const auto pick = [&](QWidget* modal) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
     if (dialog == nullptr) throw std::runtime_error("no file dialog");
     auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
     if (name == nullptr) throw std::runtime_error("no file name box");
     name->setText(QString::fromStdString(picked));
     QMetaObject::invokeMethod(dialog, "accept");
-  });
+  };
+  ModalAnswer answer(pick);
+  answer.Then(pick);
   fm.btAddUnit->click();
+  fm.btAdd->click();
   SetFileDialogHost(scripted);
   EXPECT_TRUE(answer.Done());
-  ASSERT_EQ(dialogs.Shown().size(), 1u);
-  EXPECT_EQ(dialogs.Last().text, picked + "\r\nCannot be Used : its Name Holds Characters Outside Windows-1252");
-  EXPECT_TRUE(dialogs.Last().textIsUtf8);
+  ASSERT_EQ(dialogs.Shown().size(), 2u);
+  for (const DialogRequest& shown : dialogs.Shown()) {
+    EXPECT_EQ(shown.text, picked + "\r\nCannot be Used : its Name Holds Characters Outside Windows-1252");
+    EXPECT_TRUE(shown.textIsUtf8);
+  }
   EXPECT_EQ(fm.clbFiles->Count(), 4);
   EXPECT_EQ(UnitList(), units);
+  EXPECT_EQ(fm.lbApps->Count(), 1);
 }
 
 TEST_F(MainUnitsTest, RemovingAUnitAsksFirstAndRefreshFindsItAgain) {
