@@ -49,23 +49,24 @@ std::string MessageDlgTitle(TMsgDlgType type) {
   return AppTitle();
 }
 
-int MessageDlg(const std::string& msg, TMsgDlgType type, TMsgDlgButtons buttons, int) {
+namespace {
+DialogRequest MessageDlgRequest(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) {
   DialogRequest r;
   r.kind = DialogRequest::Kind::MessageDlg;
   r.type = type;
   r.buttons = buttons;
   r.title = MessageDlgTitle(type);
-  r.text = msg;
-  return current->Show(r).result;
+  r.text = text;
+  return r;
+}
+}  // namespace
+
+int MessageDlg(const std::string& msg, TMsgDlgType type, TMsgDlgButtons buttons, int) {
+  return current->Show(MessageDlgRequest(msg, type, buttons)).result;
 }
 
 int MessageDlgUtf8(const std::string& utf8Msg, TMsgDlgType type, TMsgDlgButtons buttons) {
-  DialogRequest r;
-  r.kind = DialogRequest::Kind::MessageDlg;
-  r.type = type;
-  r.buttons = buttons;
-  r.title = MessageDlgTitle(type);
-  r.text = utf8Msg;
+  DialogRequest r = MessageDlgRequest(utf8Msg, type, buttons);
   r.textIsUtf8 = true;
   return current->Show(r).result;
 }
