@@ -39,11 +39,6 @@ TSpeedButton* Button(QWidget* parent, const char* name, int x, TGlyph glyph) {
 TProgressLabel* ProgressLine(QWidget* parent, const char* name, int y) {
   return Place(new TProgressLabel(parent), name, 0, y, 282, 15);
 }
-
-// How wide a text of the list is drawn.
-TTextWidth WidthIn(const QFontMetrics& Metrics) {
-  return [Metrics](const std::string& Text) { return Metrics.horizontalAdvance(Qs(Text)); };
-}
 }  // namespace
 
 TfmLog::TfmLog(QWidget* Owner) : TForm(Owner) {
@@ -195,6 +190,7 @@ void TfmLog::ClearLog() try {
   lbLog->Clear();
   LastIndex = -1;
   FWidest = 0;
+  FTextWidths.clear();
   lbLog->SetContentWidth(0);
 } catch (...) {
   VIX->Push("Procedure TfmLog.ClearLog");
@@ -303,7 +299,7 @@ void TfmLog::btSaveClick(QObject*) try {
 }
 
 void TfmLog::Measure(const std::string& Line) try {
-  const int width = LogLineWidth(Line, WidthIn(QFontMetrics(lbLog->font())));
+  const int width = LogLineWidth(Line, [this](const std::string& Text) { return TextWidth(Text); });
   if (width <= FWidest) return;
   FWidest = width;
   lbLog->SetContentWidth(FWidest + 4);
@@ -312,9 +308,18 @@ void TfmLog::Measure(const std::string& Line) try {
   throw;
 }
 
+int TfmLog::TextWidth(const std::string& Text) try {
+  const auto [at, added] = FTextWidths.try_emplace(Text, 0);
+  if (added) at->second = lbLog->fontMetrics().horizontalAdvance(Qs(Text));
+  return at->second;
+} catch (...) {
+  VIX->Push("Function TfmLog.TextWidth");
+  throw;
+}
+
 void TfmLog::lbLogDrawItem(QPainter& Canvas, int Index, const QRect& Rect, TOwnerDrawState State) try {
   Canvas.fillRect(Rect, Canvas.brush());
-  const TTextWidth width = WidthIn(Canvas.fontMetrics());
+  const TTextWidth width = [this](const std::string& Text) { return TextWidth(Text); };
   for (const TLogRun& run : LogLineRuns(Lines(Index), Rect.left(), State.Selected, Canvas.pen().color(), width)) {
     Canvas.setPen(run.Color);
     Canvas.drawText(QRect(run.X, Rect.top(), 0x7FFF, Rect.height()), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,

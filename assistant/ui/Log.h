@@ -23,6 +23,7 @@
 #include <QRect>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "DateTime.h"
@@ -101,6 +102,8 @@ class TfmLog final : public TForm, public TOperationLog {
   void ShowProgress(TProgressLabel* Line, const std::string& Text, bool MayAbort);
   // Widens the list's scrollable width to a new line that is drawn wider.
   void Measure(const std::string& Line);
+  // How wide a column's text is drawn in the list.
+  int TextWidth(const std::string& Text);
   // A screen frame went by since the progress calls last processed events.
   bool PassDue() const;
 
@@ -112,6 +115,9 @@ class TfmLog final : public TForm, public TOperationLog {
   // How wide the widest line since ClearLog is drawn, in pixels: the list
   // scrolls sideways to its end.
   int FWidest = 0;
+  // The widths of the column texts since ClearLog: measuring a text costs
+  // more than drawing it, and a row is drawn again at every repaint.
+  std::unordered_map<std::string, int> FTextWidths;
   // Looking for pending events costs a system call on this host (several
   // times a whole hidden progress call) and a repaint of the window, so a
   // run of progress calls looks once a screen frame: what the user sees is
