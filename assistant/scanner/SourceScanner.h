@@ -310,6 +310,9 @@ class TSourceScanner {
   // Makes the plan's insertions, keywords moved along; FileState 1. Returns
   // the growth of the text up to Limit (by the insertions at Limit or before).
   int InsertLibraryUnit(const TLibraryUnitPlan& Plan, int Limit);
+  // Inserts Added at At, in the text and its status string alike, and moves
+  // the keywords from At on.
+  void InsertHeadText(int At, const std::string& Added);
   // The units of the clause from UsesPos to its ";" at EndPos, added to List;
   // error 3 at a bad entry, which ends the listing.
   void ListClauseEntries(int UsesPos, int EndPos, std::vector<std::string>& List);

@@ -176,18 +176,21 @@ void TSourceScanner::AddPlainLibraryUnit() try {
     added = "\r\nUses Lumbrick;\r\n";
     at = line != -1 && (code == -1 || code >= line) ? line : keywordEnd;
   }
-  std::string status(added);
-  for (char& c : status)
-    if (c != '\r' && c != '\n') c = CharTextStatus(0);
-  ReplaceText(at, 0, added, status);
-
-  // Only the keywords from the insertion point on move.
-  const auto first = std::find_if(Keywords.begin(), Keywords.end(),
-                                  [at](const std::unique_ptr<TKeywordInfo>& k) { return k->Position >= at; });
-  AdaptNextRoutinesPos(static_cast<int>(first - Keywords.begin()), static_cast<int>(added.size()));
+  InsertHeadText(at, added);
   FileState = 1;
 } catch (...) {
   VIX->Push("Procedure TSourceScanner.AddPlainLibraryUnit");
+  throw;
+}
+
+void TSourceScanner::InsertHeadText(int At, const std::string& Added) try {
+  ReplaceText(At, 0, Added, ConvertIntoTextStatus(Added));
+  // Only the keywords from the insertion point on move.
+  const auto first = std::find_if(Keywords.begin(), Keywords.end(),
+                                  [At](const std::unique_ptr<TKeywordInfo>& k) { return k->Position >= At; });
+  AdaptNextRoutinesPos(static_cast<int>(first - Keywords.begin()), static_cast<int>(Added.size()));
+} catch (...) {
+  VIX->Push("Procedure TSourceScanner.InsertHeadText");
   throw;
 }
 
@@ -195,12 +198,8 @@ int TSourceScanner::InsertLibraryUnit(const TLibraryUnitPlan& Plan, int Limit) t
   int growth = 0;
   // From the last insertion back, so that the positions of the others hold.
   for (auto it = Plan.Insertions.rbegin(); it != Plan.Insertions.rend(); ++it) {
-    const int at = it->first;
-    const std::string& added = it->second;
-    ReplaceText(at, 0, added, ConvertIntoTextStatus(added));
-    const auto first = std::find_if(Keywords.begin(), Keywords.end(),
-                                    [at](const std::unique_ptr<TKeywordInfo>& k) { return k->Position >= at; });
-    AdaptNextRoutinesPos(static_cast<int>(first - Keywords.begin()), static_cast<int>(added.size()));
+    const auto& [at, added] = *it;
+    InsertHeadText(at, added);
     if (at <= Limit) growth += static_cast<int>(added.size());
   }
   if (!Plan.Insertions.empty()) FileState = 1;
