@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "Files.h"
 #include "ReportWindow.h"
+#include "ScopedFlag.h"
 
 TLumbrick* VIX = nullptr;
 
@@ -98,11 +99,7 @@ void TLumbrick::HandleException(TObject*, Exception& E) noexcept {
     FWindow->PrepareForm(Language);
     FWindow->SetExceptionText(E.Message());
     FWindow->SetTechnicalText(FTechInfo);
-    FReportShown = true;
-    struct TShown {
-      bool& shown;
-      ~TShown() { shown = false; }
-    } shown{FReportShown};
+    const TScopedFlag shown(FReportShown);
     FWindow->ShowModal();
   } catch (...) {
     try {

@@ -19,6 +19,7 @@
 #include "Main.h"
 #include "MessageBoxes.h"
 #include "QtText.h"
+#include "ScopedFlag.h"
 #include "Settings.h"
 #include "StringHelpers.h"
 #include "SysUtils.h"
@@ -26,18 +27,6 @@
 #include "TryFinally.h"
 
 namespace {
-
-// Busy from its creation to its end, also when the operation fails.
-class TBusyMark {
- public:
-  explicit TBusyMark(bool& Busy) : busy_(Busy) { busy_ = true; }
-  ~TBusyMark() { busy_ = false; }
-  TBusyMark(const TBusyMark&) = delete;
-  TBusyMark& operator=(const TBusyMark&) = delete;
-
- private:
-  bool& busy_;
-};
 
 // A menu item's caption shows "&" itself rather than marking a shortcut.
 QString MenuText(const std::string& Text) { return Qs(Text).replace(QLatin1Char('&'), QLatin1String("&&")); }
@@ -132,7 +121,7 @@ void TfmEditor::ScanUnit(TUnit* U) try {
 void TfmEditor::RunScanOperation(const std::string& Title, const std::function<void()>& Work) try {
   CheckAppli();
   const TDisabledWindow disabled(this);
-  const TBusyMark busy(Busy);
+  const TScopedFlag busy(Busy);  // also when the operation fails
   const THourGlass hourglass;
   RunLogged(CurrentAppli->FileName + " : " + Title, [&] {
     fmLog->ShowCancel();
