@@ -97,7 +97,11 @@ std::optional<FileDetails> FindFileDetails(const std::string& path) {
   FileDetails details;
   details.size = static_cast<std::uint64_t>(st.st_size);
   details.date = UnixTimeToDateTime(st.st_mtim.tv_sec);
-  details.modified_ns = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+  const auto nanoseconds = [](const timespec& t) { return static_cast<std::int64_t>(t.tv_sec) * 1000000000 + t.tv_nsec; };
+  details.modified_ns = nanoseconds(st.st_mtim);
+  details.changed_ns = nanoseconds(st.st_ctim);
+  details.device = static_cast<std::uint64_t>(st.st_dev);
+  details.inode = static_cast<std::uint64_t>(st.st_ino);
   return details;
 }
 

@@ -23,8 +23,13 @@ struct FileDetails {
   std::uint64_t size = 0;
   TDateTime date = 0;  // last modification, local time
   // The last modification to the nanosecond the file system keeps: with the
-  // size, what tells one version of a file from the next.
+  // size, what tells one version of a file's text from the next.
   std::int64_t modified_ns = 0;
+  // The last change of the file itself (its permissions, say), and which
+  // file it is: a file replaced by another of the same name is another.
+  std::int64_t changed_ns = 0;
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
 };
 std::optional<FileDetails> FindFileDetails(const std::string& path);
 

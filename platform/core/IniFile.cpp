@@ -1,6 +1,5 @@
 #include "IniFile.h"
 
-#include <sys/stat.h>
 #include <time.h>
 
 #include <cerrno>
@@ -9,7 +8,6 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "FileNames.h"
 #include "Files.h"
 #include "SysUtils.h"
 
@@ -143,36 +141,20 @@ class IniText {
   mutable bool indexed_ = false;
 };
 
-// What tells one version of a file from another without reading it.
-struct FileStamp {
-  bool exists = false;
-  dev_t device = 0;
-  ino_t inode = 0;
-  off_t size = 0;
-  std::int64_t modified = 0;  // nanoseconds
-  std::int64_t changed = 0;   // of the inode: a change of permissions, say
-  friend bool operator==(const FileStamp&, const FileStamp&) = default;
-};
+// What tells one version of the file from another without reading it: none
+// while there is no file.
+using FileStamp = std::optional<FileDetails>;
 
-std::int64_t Nanoseconds(const timespec& t) { return std::int64_t{t.tv_sec} * 1'000'000'000 + t.tv_nsec; }
+bool SameVersion(const FileStamp& a, const FileStamp& b) {
+  if (!a || !b) return !a && !b;
+  return a->device == b->device && a->inode == b->inode && a->size == b->size && a->modified_ns == b->modified_ns &&
+         a->changed_ns == b->changed_ns;
+}
 
 std::int64_t ClockNow() {
   timespec t{};
   ::clock_gettime(CLOCK_REALTIME, &t);
-  return Nanoseconds(t);
-}
-
-FileStamp StampOf(const std::string& fsName) {
-  struct stat st {};
-  FileStamp stamp;
-  if (::stat(fsName.c_str(), &st) != 0) return stamp;
-  stamp.exists = true;
-  stamp.device = st.st_dev;
-  stamp.inode = st.st_ino;
-  stamp.size = st.st_size;
-  stamp.modified = Nanoseconds(st.st_mtim);
-  stamp.changed = Nanoseconds(st.st_ctim);
-  return stamp;
+  return std::int64_t{t.tv_sec} * 1'000'000'000 + t.tv_nsec;
 }
 
 // File times come from a clock that ticks coarsely: some milliseconds, or
@@ -180,9 +162,9 @@ FileStamp StampOf(const std::string& fsName) {
 // version's time lies that far behind its reading, another change within
 // the same tick could leave the stamp as it was, so its bytes are compared.
 bool Settled(const FileStamp& stamp, std::int64_t readAt) {
-  if (!stamp.exists) return true;
-  const std::int64_t grain = stamp.modified % 1'000'000'000 == 0 ? 2'000'000'000 : 50'000'000;
-  return stamp.modified + grain <= readAt && stamp.changed + grain <= readAt;
+  if (!stamp) return true;
+  const std::int64_t grain = stamp->modified_ns % 1'000'000'000 == 0 ? 2'000'000'000 : 50'000'000;
+  return stamp->modified_ns + grain <= readAt && stamp->changed_ns + grain <= readAt;
 }
 
 // A value as it is read: without matching quotes around it, cut to the
@@ -215,7 +197,7 @@ class TIniFile::Content {
   // Whether the file on disk is this version: looked up by its stamp, and
   // by its bytes while a change could hide within the clock's tick.
   bool Holds(const std::string& fileName, const FileStamp& stamp) {
-    if (!(stamp == stamp_)) return false;
+    if (!SameVersion(stamp, stamp_)) return false;
     if (settled_) return true;
     const std::int64_t now = ClockNow();
     const std::optional<std::string> bytes = ReadFileBytes(fileName);
@@ -243,13 +225,13 @@ class TIniFile::Content {
   bool settled_;
 };
 
-TIniFile::TIniFile(std::string fileName) : file_name_(std::move(fileName)), fs_name_(FsName(file_name_)) {}
+TIniFile::TIniFile(std::string fileName) : file_name_(std::move(fileName)) {}
 
 TIniFile::~TIniFile() = default;
 
 TIniFile::Content& TIniFile::Current() const {
   if (in_memory_) return *content_;
-  const FileStamp stamp = StampOf(fs_name_);
+  const FileStamp stamp = FindFileDetails(file_name_);
   if (content_ && content_->Holds(file_name_, stamp)) return *content_;
   const std::int64_t readAt = ClockNow();
   std::optional<std::string> bytes = ReadFileBytes(file_name_);
@@ -276,7 +258,7 @@ void TIniFile::Change(Edit&& edit) {
     content_.reset();
     throw EIniFileException("Unable to write to " + file_name_);
   }
-  content.Written(std::move(bytes), StampOf(fs_name_), writtenAt);
+  content.Written(std::move(bytes), FindFileDetails(file_name_), writtenAt);
 }
 
 std::string TIniFile::ReadFailure() const { return Current().failure; }

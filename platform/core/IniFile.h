@@ -71,7 +71,6 @@ class TIniFile {
   void Change(Edit&& edit);
 
   std::string file_name_;
-  std::string fs_name_;  // as the file system names it
   mutable std::unique_ptr<Content> content_;
   bool in_memory_ = false;
 };
