@@ -3,28 +3,13 @@
 #include <QPainter>
 
 #include "QtText.h"
-#include "ScreenFrame.h"
 
-TProgressLabel::TProgressLabel(QWidget* parent) : QWidget(parent) {
-  frame_.setSingleShot(true);
-  frame_.setInterval(ScreenFrame);
-  connect(&frame_, &QTimer::timeout, this, [this] {
-    if (!pending_) return;
-    pending_ = false;
-    update();
-    frame_.start();
-  });
-}
+TProgressLabel::TProgressLabel(QWidget* parent) : QWidget(parent) {}
 
 void TProgressLabel::SetText(const std::string& text) {
   if (text == text_) return;
   text_ = text;
-  if (frame_.isActive()) {
-    pending_ = true;
-    return;
-  }
-  update();
-  frame_.start();
+  update();  // repaints gathered into one at the next event pass
 }
 
 void TProgressLabel::paintEvent(QPaintEvent*) {

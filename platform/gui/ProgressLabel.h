@@ -1,11 +1,10 @@
 // A one-line label for progress texts, which a long loop may change
 // thousands of times a second. A new text is taken at once (Text reads it
-// back) and painted at the next repaint; the label asks for one at most once
-// per screen frame, so a loop that processes events after each text pays
-// for the painting some sixty times a second, not at every text.
+// back) and painted at the next event pass; the operation log looks for
+// events once a screen frame, so the painting costs the same however many
+// texts come between two passes.
 #pragma once
 
-#include <QTimer>
 #include <QWidget>
 #include <string>
 
@@ -21,6 +20,4 @@ class TProgressLabel final : public QWidget {
 
  private:
   std::string text_;
-  QTimer frame_;
-  bool pending_ = false;  // a text came while the frame's time ran
 };
