@@ -190,6 +190,20 @@ void TAppli::FindUnitsFromSources() try {
     }
   };
 
+  // How many units a file names: a unit named in several branches of the
+  // conditional directives, or in both sections, is one unit, its name
+  // compared as Pascal compares names, without regard to letter case.
+  auto distinct = [](const std::vector<std::string>& Names) {
+    try {
+      std::unordered_set<std::string> units;
+      for (const std::string& name : Names) units.insert(LowerCase(name));
+      return units.size();
+    } catch (...) {
+      VIX->Push("Function Distinct");
+      throw;
+    }
+  };
+
   TSourceScanner scanner(FileName);
   for (const auto& unit : Units) unit->Status = "Unused";
 
@@ -200,9 +214,10 @@ void TAppli::FindUnitsFromSources() try {
     ChangeMsg("(clRed)" + project + "\t" + Trt("Impossible to Read File"));
   } else {
     DisplayInfo(Trt("Analyzing Uses Clause..."));
-    const std::vector<std::string> entries = scanner.GetEveryUsesClauseSources(0);
+    std::vector<std::string> names;
+    const std::vector<std::string> entries = scanner.GetEveryUsesClauseSources(0, &names);
     for (const std::string& e : entries) addUnit(e);
-    ChangeMsg(project + "\t" + Trt("Units") + " : " + IntToStr(entries.size()));
+    ChangeMsg(project + "\t" + Trt("Units") + " : " + IntToStr(distinct(names)));
     reportRefused();
   }
 
@@ -219,17 +234,16 @@ void TAppli::FindUnitsFromSources() try {
     // directives: a unit for several platforms names some units under one
     // condition and others under another.
     DisplayInfo(Trt("Analyzing Interface Uses Clause..."));
-    std::vector<std::string> entries = scanner.GetEveryUsesClauseSources(1);
+    std::vector<std::string> names;
+    std::vector<std::string> entries = scanner.GetEveryUsesClauseSources(1, &names);
     if (scanner.ErrorCode == 0) {
       for (const std::string& e : entries) addUnit(e);
-      std::size_t n = entries.size();
-      ChangeMsg(r + "\t" + Trt("Units") + " : " + IntToStr(n));
+      ChangeMsg(r + "\t" + Trt("Units") + " : " + IntToStr(distinct(names)));
       DisplayInfo(Trt("Analyzing Implementation Uses Clause..."));
-      entries = scanner.GetEveryUsesClauseSources(2);
+      entries = scanner.GetEveryUsesClauseSources(2, &names);
       if (scanner.ErrorCode == 0) {
         for (const std::string& e : entries) addUnit(e);
-        n += entries.size();
-        ChangeMsg(r + "\t" + Trt("Units") + " : " + IntToStr(n));
+        ChangeMsg(r + "\t" + Trt("Units") + " : " + IntToStr(distinct(names)));
       }
     }
     if (scanner.ErrorCode != 0) {

@@ -143,8 +143,9 @@ class TSourceScanner {
   // directives: Which 1 or less, those before the implementation keyword (in
   // the whole text when there is none); 2 or more, those after it. Clears
   // ErrorCode first; error 3 at a bad entry or a clause without its ";",
-  // which ends the list.
-  std::vector<std::string> GetEveryUsesClauseSources(int Which);
+  // which ends the list. Names, when given, receives the unit name of each
+  // entry listed (the name before "in" for a quoted path), in the same order.
+  std::vector<std::string> GetEveryUsesClauseSources(int Which, std::vector<std::string>* Names = nullptr);
   bool IsQuellumUnitInUse();
   // Adds the library unit to the implementation uses clause, or as a new
   // clause after the implementation line; FileState 1. Where that clause
@@ -313,9 +314,11 @@ class TSourceScanner {
   // Inserts Added at At, in the text and its status string alike, and moves
   // the keywords from At on.
   void InsertHeadText(int At, const std::string& Added);
-  // The units of the clause from UsesPos to its ";" at EndPos, added to List;
-  // error 3 at a bad entry, which ends the listing.
-  void ListClauseEntries(int UsesPos, int EndPos, std::vector<std::string>& List);
+  // The units of the clause from UsesPos to its ";" at EndPos, added to List
+  // (and their names to Names, when given); error 3 at a bad entry, which
+  // ends the listing.
+  void ListClauseEntries(int UsesPos, int EndPos, std::vector<std::string>& List,
+                         std::vector<std::string>* Names = nullptr);
   // While a routine scan runs, the text and keywords after the routine being
   // edited are held aside (RoutineScan.cpp), so that an edit moves only the
   // little that follows it; nullptr otherwise.

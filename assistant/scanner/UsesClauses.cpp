@@ -47,7 +47,7 @@ std::vector<std::string> TSourceScanner::GetUsesClauseSources(int Which) try {
   throw;
 }
 
-std::vector<std::string> TSourceScanner::GetEveryUsesClauseSources(int Which) try {
+std::vector<std::string> TSourceScanner::GetEveryUsesClauseSources(int Which, std::vector<std::string>* Names) try {
   std::vector<std::string> list;
   ErrorCode = 0;
   // "uses" is a reserved word: wherever it stands in code, a clause begins,
@@ -64,7 +64,7 @@ std::vector<std::string> TSourceScanner::GetEveryUsesClauseSources(int Which) tr
       SetErrorMessage(3, Trt("Error in Unit Structure."), Trt("Invalid Uses Clause."));
       break;
     }
-    ListClauseEntries(usesPos, endPos, list);
+    ListClauseEntries(usesPos, endPos, list, Names);
   }
   return list;
 } catch (...) {
@@ -72,7 +72,20 @@ std::vector<std::string> TSourceScanner::GetEveryUsesClauseSources(int Which) tr
   throw;
 }
 
-void TSourceScanner::ListClauseEntries(int UsesPos, int EndPos, std::vector<std::string>& List) try {
+void TSourceScanner::ListClauseEntries(int UsesPos, int EndPos, std::vector<std::string>& List,
+                                       std::vector<std::string>* Names) try {
+  // The code from From to To as one name: comments out, blanks squeezed.
+  const auto plain = [this](int From, int To) {
+    try {
+      std::string text = Trim(NoCommentCopy(From, To - From + 1));
+      CleanCode(text);
+      RemoveChars(text, ",;");
+      return Trim(text);
+    } catch (...) {
+      VIX->Push("Function Plain");
+      throw;
+    }
+  };
   int b = UsesPos + 4;  // right after "uses"
   do {
     // The entry runs to the next comma of the clause, or to its ";". Both
@@ -92,14 +105,12 @@ void TSourceScanner::ListClauseEntries(int UsesPos, int EndPos, std::vector<std:
       else
         good = false;
     } else {
-      entry = Trim(NoCommentCopy(b, c - b + 1));
-      CleanCode(entry);
-      RemoveChars(entry, ",;");
-      entry = Trim(entry);
+      entry = plain(b, c);
     }
-    if (good)
+    if (good) {
       List.push_back(entry);
-    else
+      if (Names) Names->push_back(in != -1 ? plain(b, in - 1) : entry);
+    } else
       SetErrorMessage(3, Trt("Error in Unit Structure."), Trt("Invalid Uses Clause."));
     b = c;
   } while (b < EndPos && ErrorCode != 3);

@@ -110,7 +110,21 @@ TEST_F(DiscoveryTest, TheUnitsOfEveryBranchOfTheConditionalDirectivesAreListed) 
   for (const char* name : {"WinA", "PosixA", "ArmB", "X86B"}) Unit(std::string(name) + ".pas", {});
   auto a = TAppli::CreateNew(Project({"Multi"}));
   EXPECT_EQ(Units(*a), (Lines{"Multi.pas:New", "WinA.pas:New", "PosixA.pas:New", "ArmB.pas:New", "X86B.pas:New"}));
-  EXPECT_EQ(log.lines[1], "Multi.pas\tUnits : 5");
+  EXPECT_EQ(log.lines[1], "Multi.pas\tUnits : 4");  // WinA, named in both sections, counts once
+}
+
+// A unit named in several branches, in either section, in any letter case or
+// by its file, is one unit of the count.
+TEST_F(DiscoveryTest, AUnitNamedInSeveralBranchesCountsOnce) {
+  Write("proj/CondC.pas",
+        "unit CondC;\r\n\r\ninterface\r\n\r\n{$IFDEF X}\r\nuses UnitA, UnitB;\r\n{$ELSE}\r\nuses unita, UnitC;\r\n"
+        "{$ENDIF}\r\n\r\nimplementation\r\n\r\n{$IFDEF X}\r\nuses UnitC in 'UnitC.pas';\r\n{$ENDIF}\r\n\r\n"
+        "end.\r\n");
+  for (const char* name : {"UnitA", "UnitB", "UnitC"}) Unit(std::string(name) + ".pas", {});
+  auto a = TAppli::CreateNew(Project({"CondC", "UnitA", "UNITA", "UnitB in 'UnitB.pas'", "UnitB"}));
+  EXPECT_EQ(Units(*a), (Lines{"CondC.pas:New", "UnitA.pas:New", "UnitB.pas:New", "UnitC.pas:New"}));
+  EXPECT_EQ(log.lines[0], "P.dpr\tUnits : 3");
+  EXPECT_EQ(log.lines[1], "CondC.pas\tUnits : 3");
 }
 
 // Discovery runs with the project folder current: a file named in a folder
