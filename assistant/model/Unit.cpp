@@ -56,6 +56,18 @@ long long FileLength(const TSourceScanner& S) try {
   throw;
 }
 
+// The lines of the text as its file holds them: the scanner's number of the
+// last character's line. A unit that mixes line breaks is left unedited and
+// its lines are not numbered by the scanner, which knows CR LF alone: there
+// every break counts, whatever its kind.
+int LineCount(const TSourceScanner& S) try {
+  if (LineBreakStyleOf(S.Text) == TLineBreakStyle::Mixed) return 1 + CountLineBreaks(S.Text);
+  return S.GetLineNum(static_cast<int>(S.Text.size()));
+} catch (...) {
+  VIX->Push("Function LineCount");
+  throw;
+}
+
 }  // namespace
 
 bool IsStorableUnitPath(const std::string& FileName) try {
@@ -142,10 +154,8 @@ std::string TUnit::StatusMessage() const try {
   std::string r = FileName;
   if (!FileExists(FileName)) return r;
   const TSourceScanner& s = *Scanner;
-  const int length = static_cast<int>(s.Text.size());
   r += "\r\n" + DateTimeToStr(FileDateOf(FileName));
-  r += "\r\n\r\n" + FormatInt(FileLength(s)) + Trt(" Bytes") + ", " + FormatInt(s.GetLineNum(length)) +
-       Trt(" Lines");
+  r += "\r\n\r\n" + FormatInt(FileLength(s)) + Trt(" Bytes") + ", " + FormatInt(LineCount(s)) + Trt(" Lines");
   if (s.ErrorCode != 0) return r;
   r += "\r\n" + FormatInt(static_cast<long long>(s.Routines.size())) + Trt(" Routines");
   r += "\r\n\r\n" + CodeStatusLine(SummaryHeadings[0], s.InitialCodeStatus);

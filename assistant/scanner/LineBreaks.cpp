@@ -14,6 +14,25 @@ TLineBreakStyle LineBreakStyleOf(std::string_view Text) try {
   throw;
 }
 
+int CountLineBreaks(std::string_view Text) try {
+  int breaks = 0;
+  bool beforeLF = false;  // only CRs stand between here and an LF
+  for (std::size_t i = Text.size(); i-- > 0;) {
+    if (Text[i] == '\n') {
+      ++breaks;
+      beforeLF = true;
+    } else if (Text[i] == '\r') {
+      if (!beforeLF) ++breaks;
+    } else {
+      beforeLF = false;
+    }
+  }
+  return breaks;
+} catch (...) {
+  VIX->Push("Function CountLineBreaks");
+  throw;
+}
+
 std::string LFToCRLF(std::string_view Text) try {
   std::string r;
   r.reserve(Text.size() + Text.size() / 16);

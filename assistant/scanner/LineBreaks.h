@@ -15,6 +15,9 @@ enum class TLineBreakStyle {
 };
 
 TLineBreakStyle LineBreakStyleOf(std::string_view Text);
+// Every line break of a text whatever its convention: each CR LF, lone LF
+// and lone CR counts one (CR CR LF is one, as everywhere in the scanner).
+int CountLineBreaks(std::string_view Text);
 // Every LF becomes CR LF (for a text of style LF).
 std::string LFToCRLF(std::string_view Text);
 // Every CR LF becomes LF: the inverse of LFToCRLF.

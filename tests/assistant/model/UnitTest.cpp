@@ -119,4 +119,16 @@ TEST_F(UnitTest, TheSummaryGivesSizeLinesRoutinesAndCounts) {
                 "Code Modifications\tAdded : 5\tUpdated : 6\tRemoved : 7");
 }
 
+// 13 line breaks: 7 CR LF, 5 LF alone and a CR alone, in a unit left
+// unedited for its mix; every break ends a line.
+TEST_F(UnitTest, AUnitThatMixesLineBreaksCountsEveryOneOfThem) {
+  const std::string text = "unit Mixed;\r\n\ninterface\n\r\nimplementation\r\n\r\n\r\n\n\r// x\r\n\nend.\r\n\n";
+  const std::string path = DatedSource("proj/Mixed.pas", text);
+  TUnit unit(path);
+  ASSERT_TRUE(unit.Scanner->LoadSourceFile());
+  ASSERT_NE(unit.Scanner->ErrorCode, 0);  // refused for its mix
+  EXPECT_EQ(unit.StatusMessage(),
+            path + "\r\n5/1/2006 10:20:30 AM\r\n\r\n" + std::to_string(text.size()) + " Bytes, 14 Lines");
+}
+
 }  // namespace

@@ -1,5 +1,6 @@
 // Line helpers and token searches, at the text's edges and next to comments
 // and literals.
+#include "LineBreaks.h"
 #include "ScannerFixture.h"
 
 namespace {
@@ -60,6 +61,13 @@ TEST_F(LinesTest, CRCRLFIsOneLineBreakEverywhere) {
   EXPECT_EQ(s.GetEndOfLine(1), 5);
   EXPECT_EQ(s.GetLineNum(6), 2);
   EXPECT_EQ(s.GetLine(2), "ab\r\r\n");
+}
+
+TEST_F(LinesTest, EveryKindOfLineBreakCountsOne) {
+  EXPECT_EQ(CountLineBreaks(""), 0);
+  EXPECT_EQ(CountLineBreaks("a\r\nb\nc\rd"), 3);
+  EXPECT_EQ(CountLineBreaks("\r\r\n\n\r"), 3);  // CR CR LF is one
+  EXPECT_EQ(CountLineBreaks("\n\r\r"), 3);
 }
 
 TEST_F(LinesTest, LineBreaksAtTheTextsEdges) {
