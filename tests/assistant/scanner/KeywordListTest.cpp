@@ -311,4 +311,44 @@ TEST_F(KeywordListTest, TheErrorTextsAreTranslatedPieceByPiece) {
   EXPECT_EQ(s.ErrorText, ">>> procedure A; <<<\r\nFin introuvable.");
 }
 
+// Constructs that compile and yet make the scan refuse the whole unit; the
+// README lists them among what the assistant does not do.
+
+// The scan knows no operator routine: the bodies of the class operators are
+// begin ... end pairs of no routine, and the second one after a method
+// falls below the unit's level.
+TEST_F(KeywordListTest, TwoClassOperatorsAfterAMethodAreAnUnexpectedBegin) {
+  TSourceScanner& s = Load(Crlf({"unit Unit1;", "interface", "type", "  TVec = record", "    X: Integer;",
+                                 "    function Len: Integer;", "    class operator Add(const A, B: TVec): TVec;",
+                                 "    class operator Equal(const A, B: TVec): Boolean;", "  end;", "implementation",
+                                 "function TVec.Len: Integer;", "begin", "  Result := X;", "end;",
+                                 "class operator TVec.Add(const A, B: TVec): TVec;", "begin", "  Result.X := A.X + B.X;",
+                                 "end;", "class operator TVec.Equal(const A, B: TVec): Boolean;", "begin",
+                                 "  Result := A.X = B.X;", "end;", "end."}));
+  s.FillKeyWordsList();
+  EXPECT_EQ(s.GetErrorMessage(), "Error 52: Error in Keywords at line 20\r\nUnexpected begin");
+}
+
+// The anonymous method's end closes the routine, whose own end is then one
+// too many.
+TEST_F(KeywordListTest, AnAnonymousMethodFollowedByACompoundStatementLeavesNoEnd) {
+  TSourceScanner& s = Scan({"procedure Run;", "var", "  F: TProc;", "begin", "  F := procedure", "    begin",
+                            "      WriteLn('a');", "    end;", "  begin", "    F;", "  end;", "end;"});
+  EXPECT_EQ(s.GetErrorMessage(), "Error 102: Error in Routine at line 9\r\n>>> procedure Run; <<<\r\nNo End Found.");
+}
+
+// The directives are comments to the scan: both branches are read as one.
+TEST_F(KeywordListTest, HeadingsInTwoBranchesLeaveOneWithoutBegin) {
+  TSourceScanner& s = Scan({"{$IFDEF X}", "procedure Run(A: Integer);", "{$ELSE}", "procedure Run(A, B: Integer);",
+                            "{$ENDIF}", "begin", "  WriteLn('run');", "end;"});
+  EXPECT_EQ(s.GetErrorMessage(),
+            "Error 101: Error in Routine at line 10\r\n>>> procedure Run(A: Integer); <<<\r\nNo Begin Found.");
+}
+
+TEST_F(KeywordListTest, BeginsInTwoBranchesLeaveTheRoutineWithoutEnd) {
+  TSourceScanner& s = Scan({"procedure Run;", "{$IFDEF X}", "begin", "  WriteLn('x');", "{$ELSE}", "begin",
+                            "  WriteLn('y');", "{$ENDIF}", "end;"});
+  EXPECT_EQ(s.GetErrorMessage(), "Error 102: Error in Routine at line 9\r\n>>> procedure Run; <<<\r\nNo End Found.");
+}
+
 }  // namespace
