@@ -152,4 +152,27 @@ TEST_F(FpcTest, UnitsWithConditionalUsesClausesCompileInEveryConfiguration) {
   }
 }
 
+// A unit whose clauses stand under a compiler switch ({$IFOPT}) names the
+// library unit in both branches: built with range checks on and off, the
+// secured program runs as the original did.
+TEST_F(FpcTest, AUnitWithClausesUnderACompilerSwitchCompilesEitherWay) {
+  const auto runEach = [this] {
+    std::string output;
+    for (const std::string options : {"-Cr", ""})
+      output += "[" + options + "]\n" + CompileAndRun("Switches", options);
+    return output;
+  };
+  ASSERT_EQ(runEach(), Golden("Switches.out"));
+  ScanActions = {0, 0, 3};
+  TSourceScanner s(dir.File("Checks.pas"));
+  ASSERT_TRUE(s.LoadSourceFile());
+  s.FillKeyWordsList();
+  ASSERT_EQ(s.ErrorCode, 0) << s.GetErrorMessage();
+  s.ScanRoutines();
+  EXPECT_TRUE(s.RefusedEdits.empty());
+  ASSERT_TRUE(s.SaveSourceFile());
+  EXPECT_EQ(dir.Read("Checks.pas"), Golden("Checks.pas.secured"));
+  ASSERT_EQ(runEach(), Golden("Switches.secured.out"));
+}
+
 }  // namespace

@@ -241,6 +241,65 @@ TEST_F(UsesTest, EachBranchWithItsOwnRoutinesGetsTheUnit) {
   EXPECT_EQ(CompareWithFreshScan(s), "");
 }
 
+// Secured again, after a routine was added: the guard written the first time
+// serves, and the new block is the only change.
+TEST_F(UsesTest, AUnitThatHoldsTheGuardGetsNoSecondOne) {
+  const TScanActions saved = ScanActions;
+  ScanActions = {0, 0, 3};
+  const auto text = [](std::string_view Body) {
+    return Crlf({"unit Unit1;", "interface", "implementation", "{$IFDEF X}", "uses SysUtils, Lumbrick;", "{$ENDIF}",
+                 "{$IF NOT DECLARED(TLumbrick)}", "Uses Lumbrick;", "{$IFEND}", "", "procedure A;", "begin", Body,
+                 "end;", "end."});
+  };
+  TSourceScanner& s = Load(text("  x;"));
+  s.FillKeyWordsList();
+  s.ScanRoutines();
+  ScanActions = saved;
+  EXPECT_EQ(s.Text, text("  Try\r\n    x;\r\n  Except VIX.Push('Unit1.pas : Procedure A'); Raise; End;"));
+}
+
+// Once every configuration has read a clause, a later block without
+// {$ELSE} leaves a configuration without clause nowhere.
+TEST_F(UsesTest, ADirectiveBlockWithoutElseAfterTheClausesAddsNoGuard) {
+  const TScanActions saved = ScanActions;
+  ScanActions = {0, 0, 3};
+  const auto text = [](std::string_view Clause1, std::string_view Clause2, std::string_view Body) {
+    return Crlf({"unit Unit1;", "interface", "implementation", "{$IFDEF X}", Clause1, "{$ELSE}", Clause2, "{$ENDIF}",
+                 "{$IFDEF DEBUG}", "const", "  Trace = True;", "{$ENDIF}", "", "procedure A;", "begin", Body, "end;",
+                 "end."});
+  };
+  TSourceScanner& s = Load(text("uses SysUtils;", "uses Classes;", "  x;"));
+  s.FillKeyWordsList();
+  s.ScanRoutines();
+  ScanActions = saved;
+  EXPECT_EQ(s.Text, text("uses SysUtils, Lumbrick;", "uses Classes, Lumbrick;",
+                         "  Try\r\n    x;\r\n  Except VIX.Push('Unit1.pas : Procedure A'); Raise; End;"));
+}
+
+// What the file held at the last read decides where the library unit goes:
+// its clauses changed on disk, under conditions now, they are looked at
+// again.
+TEST_F(UsesTest, AUnitReadAgainAfterItsClausesChangedIsPlannedAfresh) {
+  const TScanActions saved = ScanActions;
+  ScanActions = {0, 0, 3};
+  const auto text = [](std::string_view Head, std::string_view Body) {
+    return "unit Unit1;\r\ninterface\r\nimplementation\r\n" + std::string(Head) + "procedure A;\r\nbegin\r\n" +
+           std::string(Body) + "\r\nend;\r\nend.\r\n";
+  };
+  const std::string block = "  Try\r\n    x;\r\n  Except VIX.Push('Unit1.pas : Procedure A'); Raise; End;";
+  TSourceScanner& s = Load(text("uses SysUtils;\r\n", "  x;"));
+  s.FillKeyWordsList();
+  s.ScanRoutines();
+  ASSERT_EQ(s.Text, text("uses SysUtils, Lumbrick;\r\n", block));
+  dir.Write("Unit1.pas", text("{$IFDEF X}\r\nuses SysUtils;\r\n{$ELSE}\r\nuses Classes;\r\n{$ENDIF}\r\n", "  x;"));
+  ASSERT_TRUE(s.LoadSourceFile());
+  s.FillKeyWordsList();
+  s.ScanRoutines();
+  ScanActions = saved;
+  EXPECT_EQ(s.Text, text("{$IFDEF X}\r\nuses SysUtils, Lumbrick;\r\n{$ELSE}\r\nuses Classes, Lumbrick;\r\n{$ENDIF}\r\n", block));
+  EXPECT_EQ(CompareWithFreshScan(s), "");
+}
+
 // Where the directives leave no safe place for the library unit, no block is
 // written: every routine says why, by the routine scan and by a button, and
 // the text stays as it was.
