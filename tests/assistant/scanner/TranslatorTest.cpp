@@ -155,6 +155,22 @@ TEST_F(TranslatorTest, TrtUsesTheInstalledTranslator) {
   TextTranslator = nullptr;
 }
 
+// A layout fitted to both languages asks for each in turn: the language
+// asked for answers, whichever is current.
+TEST_F(TranslatorTest, TheLookupInAGivenLanguageIgnoresTheCurrentOne) {
+  TTextTranslator& t = Make();
+  TextTranslator = &t;
+  Language = 1;
+  EXPECT_EQ(t.Tr(" Close //x", 2), " Close //x");  // the comment is part of the French lookup
+  EXPECT_EQ(t.Tr(" Close", 2), " Fermer");
+  EXPECT_EQ(TrtIn(2, " Close"), " Fermer");
+  Language = 2;
+  EXPECT_EQ(t.Tr(" Close //x", 1), " Close");
+  EXPECT_EQ(TrtIn(1, " Close //x"), " Close");
+  EXPECT_EQ(Trt(" Close"), " Fermer");
+  TextTranslator = nullptr;
+}
+
 TEST_F(TranslatorTest, HelpFolderOfTheLanguage) {
   dir.Write("Dialogs.ini", "[Text]\r\n");
   TTextTranslator t(dir.Path().substr(0, dir.Path().size() - 1));  // without its "/"
