@@ -15,6 +15,7 @@
 #include "RichEdit.h"
 #include "Settings.h"
 #include "SpeedButton.h"
+#include "SysUtils.h"
 #include "Translator.h"
 
 namespace {
@@ -148,6 +149,20 @@ TEST_F(EditorRoutinesTest, FontSizesOutsideSixToSeventyTwoAreRefusedAndNeverAppl
   ASSERT_TRUE(editor->close());
   OpenEditor();
   EXPECT_EQ(editor->mCode->font().pixelSize(), PointsToPixels(10));
+}
+
+TEST_F(EditorRoutinesTest, TheBoundsSixAndSeventyTwoAreTakenStoredAndReadBack) {
+  for (const int size : {72, 6}) {
+    dialogs.Clear();
+    dialogs.Answer(mrOk, IntToStr(size));
+    editor->btMemoFont->click();
+    EXPECT_EQ(dialogs.Shown().size(), 1u) << size;  // the question alone, no error
+    EXPECT_EQ(editor->mCode->font().pixelSize(), PointsToPixels(size)) << size;
+    EXPECT_EQ(IniFile->ReadString("GUI", "CodeFontSize", ""), IntToStr(size));
+    ASSERT_TRUE(editor->close());
+    OpenEditor();
+    EXPECT_EQ(editor->mCode->font().pixelSize(), PointsToPixels(size)) << size;
+  }
 }
 
 TEST_F(EditorRoutinesTest, TheDebugMenuShowsTheCaretPositionAndTheStatusInColour) {
