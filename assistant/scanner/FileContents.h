@@ -6,7 +6,8 @@
 // Reads the whole file into Text, every byte kept (NUL included). False when
 // the file cannot be read; Text is then left as it was.
 bool LoadFileContents(const std::string& FileName, std::string& Text);
-// Replaces the file whole with Text (written beside it, then renamed), so a
-// failed write leaves the old file intact. A failure shows the error box and
-// ends the running operation with the silent abort; otherwise True.
+// Replaces the file whole with Text (ReplaceFileBytes, Files.h: it keeps its
+// owner, group, mode and links), so a failed write leaves the old file
+// intact. A failure shows the error box and ends the running operation with
+// the silent abort; otherwise True.
 bool SaveFileContents(const std::string& FileName, const std::string& Text);

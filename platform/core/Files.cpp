@@ -73,6 +73,69 @@ class ErrnoKeeper {
   int saved_;
 };
 
+// An open file, closed with its owner; the close leaves errno as it was.
+class OpenFile {
+ public:
+  explicit OpenFile(int fd) : fd_(fd) {}
+  ~OpenFile() {
+    if (fd_ < 0) return;
+    const ErrnoKeeper keep;
+    ::close(fd_);
+  }
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
+  int fd() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+// An open file's bytes from its position on; nullopt on a read error.
+std::optional<std::string> ReadRest(int fd) {
+  std::string bytes;
+  char buf[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return std::nullopt;
+    }
+    if (n == 0) return bytes;
+    bytes.append(buf, static_cast<std::size_t>(n));
+  }
+}
+
+// Makes an open file hold exactly these bytes.
+bool Overwrite(int fd, std::string_view bytes) {
+  return ::lseek(fd, 0, SEEK_SET) == 0 && WriteAll(fd, bytes) &&
+         ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
+}
+
+// Writes the new bytes into the file itself, which stays the same file: its
+// other names show them, its owner and group stay. Its old bytes are kept
+// first and written back when the write fails, with their modification time
+// where this process may set it, so that the file shows as the version it was.
+bool WriteIntoFile(const std::string& target, std::string_view bytes) {
+  const OpenFile file(::open(target.c_str(), O_RDWR | O_CLOEXEC));
+  struct stat before {};
+  if (file.fd() < 0 || ::fstat(file.fd(), &before) != 0) return false;
+  const std::optional<std::string> old = ReadRest(file.fd());
+  if (!old) return false;
+  if (!Overwrite(file.fd(), bytes)) {
+    const ErrnoKeeper keep;  // the failed write's reason
+    if (Overwrite(file.fd(), *old)) {
+      const timespec times[2] = {{0, UTIME_OMIT}, before.st_mtim};
+      ::futimens(file.fd(), times);  // only its owner may
+    }
+    return false;
+  }
+  // A write clears the set-id bits; the owner may set them again.
+  struct stat after {};
+  if (::fstat(file.fd(), &after) == 0 && (after.st_mode & 07777) != (before.st_mode & 07777))
+    ::fchmod(file.fd(), before.st_mode & 07777);
+  return true;
+}
+
 }  // namespace
 
 bool FileExists(const std::string& path) {
@@ -161,23 +224,9 @@ FolderNames FolderEntryNames(const std::string& folder) {
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {
   const std::string fsPath = FsName(path);
-  const int fd = ::open(fsPath.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
-  std::string bytes;
-  char buf[65536];
-  for (;;) {
-    const ssize_t n = ::read(fd, buf, sizeof buf);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      const ErrnoKeeper keep;
-      ::close(fd);
-      return std::nullopt;
-    }
-    if (n == 0) break;
-    bytes.append(buf, static_cast<std::size_t>(n));
-  }
-  ::close(fd);
-  return bytes;
+  const OpenFile file(::open(fsPath.c_str(), O_RDONLY | O_CLOEXEC));
+  if (file.fd() < 0) return std::nullopt;
+  return ReadRest(file.fd());
 }
 
 bool CreateNewFile(const std::string& path) {
@@ -197,16 +246,22 @@ bool ReplaceFileBytes(const std::string& path, std::string_view bytes) {
   struct stat old {};
   const bool existed = ::stat(target.c_str(), &old) == 0;
   if (existed && !MayWrite(target, old)) return false;
+  // A new file would leave the other names with the old text.
+  if (existed && old.st_nlink > 1) return WriteIntoFile(target, bytes);
 
   std::string temp = ExtractFilePath(target) + "." + ExtractFileName(target) + ".XXXXXX";
   const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return false;
-  if (existed) {
-    // Owner first: a change of owner clears the set-id bits the mode restores.
-    // Only the superuser may give the file away; the group may still follow.
-    if (::fchown(fd, old.st_uid, old.st_gid) != 0 && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
-      // The writer's own owner and group then stand.
-    }
+  // A folder that takes no new file may still hold one that may be written.
+  if (fd < 0) return existed && WriteIntoFile(target, bytes);
+  // Owner first: a change of owner clears the set-id bits the mode restores.
+  // A new file that cannot take the old one's owner and group (only the
+  // superuser may give a file to another user, or to a group the writer is
+  // not in) would leave them to whoever saved it: the old file is written
+  // into instead.
+  if (existed && ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+    ::close(fd);
+    ::unlink(temp.c_str());
+    return WriteIntoFile(target, bytes);
   }
   const mode_t mode = existed ? (old.st_mode & 07777) : NewFileMode();
   bool done = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;

@@ -59,13 +59,16 @@ std::optional<std::string> ReadFileBytes(const std::string& path);
 // Creates an empty file that did not exist; false when it existed or could
 // not be created.
 bool CreateNewFile(const std::string& path);
-// Writes a whole file beside the target and renames it over the target, so
-// the target holds either its old bytes or all the new ones; it keeps its
-// permissions and, where this process may give them, its owner and group.
-// A target that may not be written is left as it is: one without write
-// permission for this process, or, since the superuser passes every
-// permission check, one that nobody may write, as editors treat it. False on
-// failure, errno telling why.
+// Writes a whole file so that the target holds either its old bytes or all
+// the new ones, keeping its permissions, owner and group. It is written
+// beside the target and renamed over it; as editors do, a target that a new
+// file could not stand for is written into itself instead, its old bytes
+// written back when the write fails: one with other hard links, one whose
+// owner or group this process may not give to a new file, one in a folder
+// that takes no new file. A target that may not be written is left as it
+// is: one without write permission for this process, or, since the
+// superuser passes every permission check, one that nobody may write, as
+// editors treat it. False on failure, errno telling why.
 bool ReplaceFileBytes(const std::string& path, std::string_view bytes);
 // The platform's text for a file that could not be created or replaced:
 // Cannot create file "<path>". <the system's reason>

@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "AppliList.h"
 #include "CommonGlobals.h"
@@ -100,11 +102,20 @@ TEST_F(AppliTest, TheUnitListFileIsReplacedWhole) {
   Write("proj/P.dpr", ProgramSource("P", {}));
   auto a = TAppli::CreateFromFile(Path("proj/P.dpr"));
   a->DataFileName = Write("prog/P.bul", "old\r\n");
-  ASSERT_EQ(::link(a->DataFileName.c_str(), (ExeDir + "old.bul").c_str()), 0);
+  // The file as it is now, kept open: a file rewritten in place would change
+  // under it.
+  std::ifstream old(a->DataFileName, std::ios::binary);
   a->Units.Add(std::make_unique<TUnit>("/Proj/Unit1.pas"));
   a->WriteUnitsToFile();
-  EXPECT_EQ(Read("prog/old.bul"), "old\r\n");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "old\r\n");
   EXPECT_EQ(Read("prog/P.bul"), "/Proj/Unit1.pas;True;1/1/2000 12:00:01 AM;New\r\n");
+  // A file with a second name is written into itself instead, so that both
+  // names show the new text.
+  ASSERT_EQ(::link(a->DataFileName.c_str(), (ExeDir + "old.bul").c_str()), 0);
+  a->Units.Add(std::make_unique<TUnit>("/Proj/Unit2.pas"));
+  a->WriteUnitsToFile();
+  EXPECT_EQ(Read("prog/old.bul"), Read("prog/P.bul"));
+  EXPECT_NE(Read("prog/P.bul").find("Unit2.pas"), std::string::npos);
 }
 
 TEST_F(AppliTest, AUnitListThatCannotBeWrittenIsAFailure) {

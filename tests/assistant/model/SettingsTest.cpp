@@ -2,6 +2,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "Process.h"
 #include "Browser.h"
@@ -166,12 +168,17 @@ TEST_F(SettingsTest, AnEmptyOrUnreadableDateReadsAsTheDefault) {
 TEST_F(SettingsTest, EveryWriteReplacesTheFileWhole) {
   WriteExternalPrograms();
   const std::string before = Settings();
-  // A second name for the file as it is now: a file rewritten in place would
-  // change under both names.
-  ASSERT_EQ(::link((ExeDir + "Corvane.ini").c_str(), (ExeDir + "old.ini").c_str()), 0);
+  // The file as it is now, kept open: a file rewritten in place would change
+  // under it.
+  std::ifstream old(ExeDir + "Corvane.ini", std::ios::binary);
   WriteGUIOptions(true);
-  EXPECT_EQ(Read("prog/old.ini"), before);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), before);
   EXPECT_NE(Settings(), before);
+  // A file with a second name is written into itself instead, so that both
+  // names show the new text.
+  ASSERT_EQ(::link((ExeDir + "Corvane.ini").c_str(), (ExeDir + "old.ini").c_str()), 0);
+  WriteGUIOptions(false);
+  EXPECT_EQ(Read("prog/old.ini"), Settings());
 }
 
 TEST_F(SettingsTest, AFailedWriteIsAnOrdinaryFailure) {

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "FileContents.h"
 #include "ScannerFixture.h"
@@ -45,6 +46,36 @@ TEST_F(ReadOnlySaveTest, WithoutRootAnotherUsersFileIsKept) {
   });
   EXPECT_EQ(failure, "");
   EXPECT_EQ(dir.Read("Unit1.pas"), "unit Unit1;\r\nend.");
+}
+
+// As an ordinary user: another user's source that the user's group may
+// write is saved, and stays that user's and that group's; a new file would
+// have been the saver's.
+TEST_F(ReadOnlySaveTest, WithoutRootAGroupUnitOfAnotherUserKeepsItsOwnerAndGroup) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only the superuser may make a file another user owns";
+  const std::string file = dir.Write("Unit1.pas", "unit Unit1;\r\nend.");
+  ASSERT_TRUE(GiveToChild(dir.Path()));  // so that a new file could be made beside it
+  ASSERT_TRUE(GiveToChild(file));
+  ASSERT_EQ(::chown(file.c_str(), 0, static_cast<gid_t>(-1)), 0);  // root's, in the child's group
+  ::chmod(file.c_str(), 0664);
+  struct stat before {};
+  ::stat(file.c_str(), &before);
+  const std::string failure = RunWithoutRoot([&]() -> std::string {
+    ScriptedDialogs dialogs;
+    try {
+      SaveFileContents(file, "unit Unit1;\r\n{changed}\r\nend.");
+    } catch (const EAbort&) {
+      return "not saved: " + (dialogs.Shown().empty() ? std::string() : dialogs.Last().text);
+    }
+    return {};
+  });
+  EXPECT_EQ(failure, "");
+  EXPECT_EQ(dir.Read("Unit1.pas"), "unit Unit1;\r\n{changed}\r\nend.");
+  struct stat after {};
+  ::stat(file.c_str(), &after);
+  EXPECT_EQ(after.st_uid, 0u);
+  EXPECT_EQ(after.st_gid, before.st_gid);
+  EXPECT_EQ(after.st_mode & 07777, 0664u);
 }
 
 }  // namespace

@@ -2,6 +2,10 @@
 // failures that lose nothing, and the names its protective blocks push.
 #include <gmock/gmock.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "FileSizeLimit.h"
 #include "ScannerFixture.h"
 #include "ScriptedDialogs.h"
@@ -176,6 +180,30 @@ TEST_F(ScannerTest, AFailedSaveLeavesTheOldFileIntact) {
   }
   EXPECT_EQ(dir.Read("Unit1.pas"), old);
   EXPECT_EQ(s.FileState, 0);
+}
+
+// A unit with a second name is saved into itself, so the other name shows
+// the saved text; the save itself is not later taken for a change.
+TEST_F(ScannerTest, ASaveKeepsTheUnitsOtherName) {
+  TSourceScanner& s = Load("unit U;\r\nend.");
+  ASSERT_EQ(::link(s.FileName.c_str(), dir.File("Other.pas").c_str()), 0);
+  s.Text.insert(0, "{x}");
+  s.TextStatus.insert(0, "222");
+  ASSERT_TRUE(s.SaveSourceFile());
+  EXPECT_EQ(dir.Read("Other.pas"), "{x}unit U;\r\nend.");
+  EXPECT_FALSE(s.FileChangedOnDisk());
+}
+
+// Changed elsewhere to another size, under the modification time it had
+// when it was read, the unit is still seen as changed.
+TEST_F(ScannerTest, AChangeToAnotherSizeUnderTheSameModificationTimeIsSeen) {
+  TSourceScanner& s = Load("unit U;\r\nend.");
+  struct stat read {};
+  ASSERT_EQ(::stat(s.FileName.c_str(), &read), 0);
+  dir.Write("Unit1.pas", "unit U;\r\n{elsewhere}\r\nend.");
+  const timespec times[2] = {read.st_atim, read.st_mtim};
+  ASSERT_EQ(::utimensat(AT_FDCWD, s.FileName.c_str(), times, 0), 0);
+  EXPECT_TRUE(s.FileChangedOnDisk());
 }
 
 TEST_F(ScannerTest, RoutineToKeywordIndexAndClearingTheLists) {

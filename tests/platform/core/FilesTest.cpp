@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "FileSizeLimit.h"
 #include "Files.h"
@@ -189,6 +190,66 @@ TEST(FilesTest, ReplacingKeepsTheOwner) {
   EXPECT_EQ(after.st_gid, before.st_gid);
   EXPECT_EQ(after.st_mode & 07777, 0640u);
   EXPECT_EQ(dir.Read("theirs.txt"), "new");
+}
+
+// A file with a second name is written into itself: both names show the
+// new text, longer or shorter, and it stays one file.
+TEST(FilesTest, AHardLinkedFileKeepsItsLink) {
+  TempDir dir;
+  const std::string file = dir.Write("a.txt", "old");
+  ASSERT_EQ(::link(file.c_str(), dir.File("b.txt").c_str()), 0);
+  ASSERT_TRUE(ReplaceFileBytes(file, "new text"));
+  EXPECT_EQ(dir.Read("b.txt"), "new text");
+  ASSERT_TRUE(ReplaceFileBytes(dir.File("b.txt"), "x"));
+  EXPECT_EQ(dir.Read("a.txt"), "x");
+  struct stat a {}, b {};
+  ::stat(file.c_str(), &a);
+  ::stat(dir.File("b.txt").c_str(), &b);
+  EXPECT_EQ(a.st_ino, b.st_ino);
+  EXPECT_EQ(a.st_nlink, 2u);
+  EXPECT_EQ(Entries(dir.Path()), 2);
+}
+
+// A write into the file itself that stops part-way is undone: the file
+// holds its old bytes under its old modification time, as if untouched.
+TEST(FilesTest, AFailedWriteIntoTheFileItselfLeavesItsOldBytes) {
+  TempDir dir;
+  const std::string file = dir.Write("a.txt", "old");
+  ASSERT_EQ(::link(file.c_str(), dir.File("b.txt").c_str()), 0);
+  TempDir::SetFileDate(file, 2006, 6, 15, 14, 30, 45);
+  const std::optional<FileDetails> before = FindFileDetails(file);
+  bool replaced;
+  int reason;
+  {
+    const FileSizeLimit limit(8);
+    replaced = ReplaceFileBytes(file, "much longer new content");
+    reason = errno;
+  }
+  EXPECT_FALSE(replaced);
+  EXPECT_EQ(reason, EFBIG);
+  EXPECT_EQ(dir.Read("a.txt"), "old");
+  EXPECT_EQ(dir.Read("b.txt"), "old");
+  EXPECT_EQ(FindFileDetails(file)->modified_ns, before->modified_ns);
+  EXPECT_EQ(Entries(dir.Path()), 2);
+}
+
+// As an ordinary user: a file the user may write, in a folder that takes no
+// new file, is written into itself.
+TEST(FilesTest, WithoutRootAWritableFileInAClosedFolderIsWritten) {
+  TempDir dir;
+  const std::string file = dir.Write("closed/mine.txt", "old");
+  ASSERT_TRUE(GiveToChild(dir.Path()));
+  ASSERT_TRUE(GiveToChild(dir.File("closed")));
+  ASSERT_TRUE(GiveToChild(file));
+  ::chmod(dir.File("closed").c_str(), 0555);
+  const std::string failure = RunWithoutRoot([&]() -> std::string {
+    if (!ReplaceFileBytes(file, "new text")) return "not written: reason " + std::to_string(errno);
+    return {};
+  });
+  ::chmod(dir.File("closed").c_str(), 0755);
+  EXPECT_EQ(failure, "");
+  EXPECT_EQ(dir.Read("closed/mine.txt"), "new text");
+  EXPECT_EQ(Entries(dir.File("closed")), 1);
 }
 
 // The programs' names are Windows-1252 ("é" is E9); the file system's are

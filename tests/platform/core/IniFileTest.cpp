@@ -229,6 +229,18 @@ TEST_F(IniFileTest, AChangeByAnotherProgramIsSeenAtTheNextRead) {
   EXPECT_EQ(ini.ReadSections(), (std::vector<std::string>{"S"}));
 }
 
+// Written into itself (it has a second name), the file is still told from
+// the version another program writes in its place right after.
+TEST_F(IniFileTest, AFileWrittenIntoItselfStillShowsTheNextChange) {
+  dir.Write("Test.ini", "[S]\r\nk=1\r\n");
+  ASSERT_EQ(::link(path.c_str(), dir.File("Other.ini").c_str()), 0);
+  TIniFile ini(path);
+  ini.WriteString("S", "k", "3");
+  EXPECT_EQ(dir.Read("Other.ini"), "[S]\r\nk=3\r\n");
+  std::fstream(path, std::ios::in | std::ios::out | std::ios::binary).seekp(7).put('4');
+  EXPECT_EQ(ini.ReadString("S", "k", ""), "4");
+}
+
 TEST_F(IniFileTest, LongValuesAreReadUpTo2047Characters) {
   TIniFile ini(path);
   ini.WriteString("S", "long", std::string(3000, 'x'));
@@ -328,6 +340,26 @@ TEST_F(IniFileTest, WithoutRootAFolderThatRefusesNewFilesGetsNone) {
   EXPECT_EQ(failure, "");
   EXPECT_FALSE(std::filesystem::exists(file));
   EXPECT_TRUE(std::filesystem::is_empty(dir.File("closed")));
+}
+
+// A settings file that may be written, in a program folder that takes no
+// new file, is written into itself.
+TEST_F(IniFileTest, WithoutRootAWritableFileInAFolderThatRefusesNewFilesIsWritten) {
+  const std::string file = dir.Write("closed/Corvane.ini", "[GUI]\r\nShowGuide=Yes\r\n");
+  ASSERT_TRUE(GiveToChild(dir.Path()));
+  ASSERT_TRUE(GiveToChild(dir.File("closed")));
+  ASSERT_TRUE(GiveToChild(file));
+  ::chmod(dir.File("closed").c_str(), 0555);
+  const std::string failure = RunWithoutRoot([&]() -> std::string {
+    TIniFile ini(file);
+    ini.WriteString("GUI", "ShowGuide", "No");
+    return {};
+  });
+  ::chmod(dir.File("closed").c_str(), 0755);
+  EXPECT_EQ(failure, "");
+  EXPECT_EQ(dir.Read("closed/Corvane.ini"), "[GUI]\r\nShowGuide=No\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.File("closed")), std::filesystem::directory_iterator()),
+            1);
 }
 
 }  // namespace
