@@ -7,6 +7,10 @@
 // the file cannot be read; Text is then left as it was.
 bool LoadFileContents(const std::string& FileName, std::string& Text);
 // Replaces the file whole with Text (written beside it, then renamed), so a
-// failed write leaves the old file intact. A failure shows the error box and
-// ends the running operation with the silent abort; otherwise True.
+// failed write leaves the old file intact. A failure shows the error box of
+// CannotCreateFileText and ends the running operation with the silent abort;
+// otherwise True.
 bool SaveFileContents(const std::string& FileName, const std::string& Text);
+// Which file could not be written and why, in the program's language:
+// Cannot create file "<file>". <the system's reason, as the system gives it>
+std::string CannotCreateFileText(const std::string& FileName, int Reason);
