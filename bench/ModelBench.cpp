@@ -34,6 +34,7 @@ class KeepingLog final : public TOperationLog {
   void StartLog(const std::string&) override { lines.clear(); }
   void TerminateLog() override {}
   void AddMsg(const std::string& Text) override { lines.push_back(Text); }
+  void AddMsgUtf8(const std::string& Utf8Text) override { lines.push_back(Utf8Text); }
   void ChangeMsg(const std::string& Text) override {
     if (!lines.empty()) lines.back() = Text;
   }

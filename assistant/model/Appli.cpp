@@ -1,9 +1,9 @@
 #include "Appli.h"
 
-#include <cerrno>
 #include <set>
 
 #include "CommonGlobals.h"
+#include "FileContents.h"
 #include "Files.h"
 #include "IniValues.h"
 #include "Lumbrick.h"
@@ -144,7 +144,7 @@ std::string TAppli::GetDataFileName() const try {
 void TAppli::WriteUnitsToFile() const try {
   std::string text;
   for (const auto& unit : Units) text += unit->GetIniString() + "\r\n";
-  if (!ReplaceFileBytes(DataFileName, text)) throw EFCreateError(FileCreateErrorText(DataFileName, errno));
+  SaveFileContents(DataFileName, text);
   UnitListDamaged = false;
 } catch (...) {
   VIX->Push("Procedure TAppli.WriteUnitsToFile");

@@ -31,6 +31,8 @@ class TAppli {
   // application's section names it.
   std::string GetDataFileName() const;
   // Replaces the unit-list file whole: one line per unit, CR LF after each.
+  // A file that cannot be written is kept as it was: the error box says
+  // which and why, then the silent abort (SaveFileContents).
   void WriteUnitsToFile() const;
   // The units of the unit-list file (none when it is missing); a missing
   // source gives "Error", then "New" becomes "Ok".

@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "Lumbrick.h"
+#include "MessageBoxes.h"
 #include "Translator.h"
 
 TOpenDialog* ExeDialog = nullptr;
@@ -16,7 +17,7 @@ void SelectExeFile(std::string& FileName, const std::string& What, const std::st
   ExeDialog->Title = Trt("Select a ") + What;
   if (!InitialDir.empty()) ExeDialog->InitialDir = InitialDir;
   ExeDialog->FileName = DefaultName;
-  if (ExeDialog->Execute()) FileName = ExeDialog->FileName;
+  if (ExecuteFileDialog(*ExeDialog)) FileName = ExeDialog->FileName;
 } catch (...) {
   VIX->Push("Procedure SelectExeFile");
   throw;

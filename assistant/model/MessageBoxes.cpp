@@ -6,8 +6,20 @@
 #include "Translator.h"
 
 namespace {
-const char* const UnusableFileNameText = "Cannot be Used : its Name Holds Characters Outside Windows-1252";
+// Runs a dialog that may hand back a name the programs cannot hold.
+template <typename TDialog>
+bool RefusingUnusableNames(TDialog&& Dialog) try {
+  try {
+    return Dialog();
+  } catch (const EUnusableFileName& E) {
+    MessageDlgUtf8(E.FsName() + "\r\n" + FsName(Trt(UnusableFileNameText)), TMsgDlgType::mtError, mbOK);
+    Abort();
+  }
+} catch (...) {
+  VIX->Push("Function RefusingUnusableNames");
+  throw;
 }
+}  // namespace
 
 void ShowDebug(const std::string& Msg) try {
   ShowMessage(Msg);
@@ -37,14 +49,16 @@ void ShowErrorAndAbort(const std::string& Msg, std::source_location where) {
 }
 
 bool ExecuteFileDialog(TOpenDialog& Dialog) try {
-  try {
-    return Dialog.Execute();
-  } catch (const EUnusableFileName& E) {
-    MessageDlgUtf8(E.FsName() + "\r\n" + FsName(Trt(UnusableFileNameText)), TMsgDlgType::mtError, mbOK);
-    Abort();
-  }
+  return RefusingUnusableNames([&Dialog] { return Dialog.Execute(); });
 } catch (...) {
   VIX->Push("Function ExecuteFileDialog");
+  throw;
+}
+
+bool ExecuteFolderDialog(std::string& Directory) try {
+  return RefusingUnusableNames([&Directory] { return SelectDirectory(Directory); });
+} catch (...) {
+  VIX->Push("Function ExecuteFolderDialog");
   throw;
 }
 

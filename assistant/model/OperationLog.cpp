@@ -30,6 +30,13 @@ void AddMsg(const std::string& Text) try {
   throw;
 }
 
+void AddMsgUtf8(const std::string& Utf8Text) try {
+  if (Installed) Installed->AddMsgUtf8(Utf8Text);
+} catch (...) {
+  VIX->Push("Procedure AddMsgUtf8");
+  throw;
+}
+
 void ChangeMsg(const std::string& Text) try {
   if (Installed) Installed->ChangeMsg(Text);
 } catch (...) {

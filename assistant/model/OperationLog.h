@@ -16,6 +16,10 @@ class TOperationLog : public TScanProgress {
   virtual void TerminateLog() = 0;
   // Appends a line, which becomes the one ChangeMsg replaces.
   virtual void AddMsg(const std::string& Text) = 0;
+  // The same for a line whose text is UTF-8, not Windows-1252: one that
+  // shows a name the file system spells with characters Windows-1252 cannot
+  // hold, as it is spelt.
+  virtual void AddMsgUtf8(const std::string& Utf8Text) = 0;
   // Replaces the line last added; nothing when there is none.
   virtual void ChangeMsg(const std::string& Text) = 0;
   void AddBlank() { AddMsg(""); }
@@ -34,6 +38,7 @@ TOperationLog* OperationLog();
 
 // What the model calls; they do nothing while no log is installed.
 void AddMsg(const std::string& Text);
+void AddMsgUtf8(const std::string& Utf8Text);
 void ChangeMsg(const std::string& Text);
 void AddBlank();
 void DisplayInfo(const std::string& Text);

@@ -3,11 +3,13 @@
 #include <unordered_set>
 
 #include "Appli.h"
+#include "FileNames.h"
 #include "Files.h"
 #include "FileSearch.h"
 #include "HostPaths.h"
 #include "IniFile.h"
 #include "Lumbrick.h"
+#include "MessageBoxes.h"
 #include "OperationLog.h"
 #include "SourceScanner.h"
 #include "StringHelpers.h"
@@ -147,20 +149,31 @@ void TAppli::FindUnitsFromSources() try {
   // project is walked in time proportional to its size.
   std::unordered_map<std::string, TUnit*> known;
   for (const auto& unit : Units) known.emplace(LowerCase(unit->FileName), unit.get());
-  // The files this file names that are not there or cannot be listed, as
-  // path and reason, each reported once per walk under the first file that
-  // names it.
-  std::vector<std::pair<std::string, std::string>> refused;
+  // The files this file names that are not there, cannot be listed or
+  // cannot be used, as path and reason, each reported once per walk under
+  // the first file that names it.
+  struct TRefused {
+    std::string Path;
+    const char* Reason;
+    bool Utf8;  // a path the file system spells with characters Windows-1252 lacks
+  };
+  std::vector<TRefused> refused;
   std::unordered_set<std::string> refusedReported;
-  auto refuse = [&](const std::string& Path, const char* Reason) {
-    if (refusedReported.insert(Path).second) refused.emplace_back(Path, Reason);
+  auto refuse = [&](const std::string& Path, const char* Reason, bool Utf8 = false) {
+    if (refusedReported.insert(Path).second) refused.push_back({Path, Reason, Utf8});
   };
 
   auto addUnit = [&](const std::string& Entry) {
     try {
       const std::string path = FindSourceFileName(Entry);
       if (path.empty()) {
-        if (NamesAFile(Entry)) refuse(EntryFile(Entry), "Impossible to Read File");
+        // A file name written in a source saved as UTF-8 that Windows-1252
+        // cannot hold: no file the programs can name, refused as Add File
+        // refuses it.
+        if (NamesAFile(Entry)) {
+          const bool unusable = IsUnusableFsName(Entry);
+          refuse(EntryFile(Entry), unusable ? UnusableFileNameText : "Impossible to Read File", unusable);
+        }
         return;
       }
       const auto it = known.find(LowerCase(Trim(path)));
@@ -182,7 +195,15 @@ void TAppli::FindUnitsFromSources() try {
   // Lines for the units the file named that cannot be listed, under its own.
   auto reportRefused = [&]() {
     try {
-      for (const auto& [path, reason] : refused) AddMsg("(clRed)" + relative(path) + "\t" + Trt(reason));
+      for (const auto& [path, reason, utf8] : refused) {
+        // The relative path is the entry's own bytes and ASCII steps, so a
+        // path the file system spells in UTF-8 stays as it is spelt.
+        const std::string shown = "(clRed)" + relative(path) + "\t";
+        if (utf8)
+          AddMsgUtf8(shown + FsName(Trt(reason)));
+        else
+          AddMsg(shown + Trt(reason));
+      }
       refused.clear();
     } catch (...) {
       VIX->Push("Procedure ReportRefused");

@@ -8,6 +8,9 @@
 bool LoadFileContents(const std::string& FileName, std::string& Text);
 // Replaces the file whole with Text (ReplaceFileBytes, Files.h: it keeps its
 // owner, group, mode and links), so a failed write leaves the old file
-// intact. A failure shows the error box and ends the running operation with
-// the silent abort; otherwise True.
+// intact. A failure shows the error box of CannotCreateFileText and ends the
+// running operation with the silent abort; otherwise True.
 bool SaveFileContents(const std::string& FileName, const std::string& Text);
+// Which file could not be written and why, in the program's language:
+// Cannot create file "<file>". <the system's reason, as the system gives it>
+std::string CannotCreateFileText(const std::string& FileName, int Reason);

@@ -3,12 +3,14 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "Application.h"
 #include "BusyGuards.h"
+#include "Codepage.h"
 #include "CommonGlobals.h"
 #include "Design.h"
-#include "Files.h"
+#include "FileContents.h"
 #include "Fonts.h"
 #include "FormIcon.h"
 #include "Guard.h"
@@ -39,6 +41,9 @@ TSpeedButton* Button(QWidget* parent, const char* name, int x, TGlyph glyph) {
 TProgressLabel* ProgressLine(QWidget* parent, const char* name, int y) {
   return Place(new TProgressLabel(parent), name, 0, y, 282, 15);
 }
+
+// A line's text as Qt shows it.
+QString Shown(const std::string& Text, bool Utf8) { return Utf8 ? QString::fromStdString(Text) : Qs(Text); }
 }  // namespace
 
 TfmLog::TfmLog(QWidget* Owner) : TForm(Owner) {
@@ -158,20 +163,36 @@ void TfmLog::TerminateLog() try {
 }
 
 void TfmLog::AddMsg(const std::string& Text) try {
+  AddLine(Text, false);
+} catch (...) {
+  VIX->Push("Procedure TfmLog.AddMsg");
+  throw;
+}
+
+void TfmLog::AddMsgUtf8(const std::string& Utf8Text) try {
+  AddLine(Utf8Text, true);
+} catch (...) {
+  VIX->Push("Procedure TfmLog.AddMsgUtf8");
+  throw;
+}
+
+void TfmLog::AddLine(const std::string& Text, bool Utf8) try {
   FLines.push_back(Text);
-  Measure(Text);
+  FUtf8.push_back(Utf8);
+  Measure(Text, Utf8);
   lbLog->AddRow();
   LastIndex = LineCount() - 1;
   lbLog->SetItemIndex(LastIndex);
 } catch (...) {
-  VIX->Push("Procedure TfmLog.AddMsg");
+  VIX->Push("Procedure TfmLog.AddLine");
   throw;
 }
 
 void TfmLog::ChangeMsg(const std::string& Text) try {
   if (LastIndex < 0 || LastIndex >= LineCount()) return;
   FLines[static_cast<std::size_t>(LastIndex)] = Text;
-  Measure(Text);
+  FUtf8[static_cast<std::size_t>(LastIndex)] = false;
+  Measure(Text, false);
   lbLog->UpdateRow(LastIndex);
 } catch (...) {
   VIX->Push("Procedure TfmLog.ChangeMsg");
@@ -187,10 +208,12 @@ void TfmLog::AddBlank() try {
 
 void TfmLog::ClearLog() try {
   FLines.clear();
+  FUtf8.clear();
   lbLog->Clear();
   LastIndex = -1;
   FWidest = 0;
   FTextWidths.clear();
+  FUtf8TextWidths.clear();
   lbLog->SetContentWidth(0);
 } catch (...) {
   VIX->Push("Procedure TfmLog.ClearLog");
@@ -286,20 +309,24 @@ void TfmLog::btCancelClick(QObject*) try {
 }
 
 void TfmLog::btSaveClick(QObject*) try {
-  if (!SaveDialog1.Execute()) return;
+  if (!ExecuteFileDialog(SaveDialog1)) return;
+  // A log that shows a name only UTF-8 can spell is saved in UTF-8 whole,
+  // so that the file reads in one encoding.
+  const bool utf8 = std::find(FUtf8.begin(), FUtf8.end(), true) != FUtf8.end();
   std::string text;
-  for (const std::string& line : FLines) text += line + "\r\n";
-  // Replaced whole or not at all: a failed save leaves the file as it was.
-  if (!ReplaceFileBytes(SaveDialog1.FileName, text))
-    throw EFCreateError("Cannot create file \"" + SaveDialog1.FileName + "\"");
+  for (std::size_t i = 0; i < FLines.size(); ++i)
+    text += (utf8 && !FUtf8[i] ? AnsiToUtf8(FLines[i]) : FLines[i]) + "\r\n";
+  // Replaced whole or not at all: a failed save says which file and why,
+  // and leaves the file and the lines as they were.
+  SaveFileContents(SaveDialog1.FileName, text);
   ShowInfo(Trt("Log Saved in ") + SaveDialog1.FileName);
 } catch (...) {
   VIX->Push("Procedure TfmLog.btSaveClick");
   throw;
 }
 
-void TfmLog::Measure(const std::string& Line) try {
-  const int width = LogLineWidth(Line, [this](const std::string& Text) { return TextWidth(Text); });
+void TfmLog::Measure(const std::string& Line, bool Utf8) try {
+  const int width = LogLineWidth(Line, [this, Utf8](const std::string& Text) { return TextWidth(Text, Utf8); });
   if (width <= FWidest) return;
   FWidest = width;
   lbLog->SetContentWidth(FWidest + 4);
@@ -308,9 +335,9 @@ void TfmLog::Measure(const std::string& Line) try {
   throw;
 }
 
-int TfmLog::TextWidth(const std::string& Text) try {
-  const auto [at, added] = FTextWidths.try_emplace(Text, 0);
-  if (added) at->second = lbLog->fontMetrics().horizontalAdvance(Qs(Text));
+int TfmLog::TextWidth(const std::string& Text, bool Utf8) try {
+  const auto [at, added] = (Utf8 ? FUtf8TextWidths : FTextWidths).try_emplace(Text, 0);
+  if (added) at->second = lbLog->fontMetrics().horizontalAdvance(Shown(Text, Utf8));
   return at->second;
 } catch (...) {
   VIX->Push("Function TfmLog.TextWidth");
@@ -319,11 +346,12 @@ int TfmLog::TextWidth(const std::string& Text) try {
 
 void TfmLog::lbLogDrawItem(QPainter& Canvas, int Index, const QRect& Rect, TOwnerDrawState State) try {
   Canvas.fillRect(Rect, Canvas.brush());
-  const TTextWidth width = [this](const std::string& Text) { return TextWidth(Text); };
+  const bool utf8 = LineIsUtf8(Index);
+  const TTextWidth width = [this, utf8](const std::string& Text) { return TextWidth(Text, utf8); };
   for (const TLogRun& run : LogLineRuns(Lines(Index), Rect.left(), State.Selected, Canvas.pen().color(), width)) {
     Canvas.setPen(run.Color);
     Canvas.drawText(QRect(run.X, Rect.top(), 0x7FFF, Rect.height()), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                    Qs(run.Text));
+                    Shown(run.Text, utf8));
   }
 } catch (...) {
   VIX->Push("Procedure TfmLog.lbLogDrawItem");

@@ -14,7 +14,8 @@
 //         fmLog->Success = true; }
 //   cleanup: fmLog->TerminateLog();  // also after an exception
 // A line may begin with "(clRed)" or "(clBlue)" and hold TAB-separated
-// columns (LogLine.h); the list keeps and saves lines raw. While the window
+// columns (LogLine.h); the list keeps and saves lines raw. A line that shows
+// a name only UTF-8 can spell is written with AddMsgUtf8. While the window
 // is visible the progress calls process pending events and raise the silent
 // abort once Cancel was pressed; while it is hidden they write to the main
 // status bar (StatusText.h) and never abort.
@@ -53,6 +54,7 @@ class TfmLog final : public TForm, public TOperationLog {
   void StartLog(const std::string& Title) override;
   void TerminateLog() override;
   void AddMsg(const std::string& Text) override;
+  void AddMsgUtf8(const std::string& Utf8Text) override;
   void ChangeMsg(const std::string& Text) override;
   void AddBlank();
   void ClearLog();
@@ -80,6 +82,8 @@ class TfmLog final : public TForm, public TOperationLog {
   // The raw lines, markers and TABs included.
   int LineCount() const { return static_cast<int>(FLines.size()); }
   const std::string& Lines(int Index) const { return FLines.at(static_cast<std::size_t>(Index)); }
+  // Whether a line's text is UTF-8 (AddMsgUtf8) rather than Windows-1252.
+  bool LineIsUtf8(int Index) const { return FUtf8.at(static_cast<std::size_t>(Index)); }
 
   void FormCreate(QObject* Sender);
   void btOkClick(QObject* Sender);
@@ -100,10 +104,12 @@ class TfmLog final : public TForm, public TOperationLog {
   // Shows a progress line as DisplayInfo and DisplayInfoPlus do; only they
   // honour the cancel request.
   void ShowProgress(TProgressLabel* Line, const std::string& Text, bool MayAbort);
+  // Appends a line in either encoding.
+  void AddLine(const std::string& Text, bool Utf8);
   // Widens the list's scrollable width to a new line that is drawn wider.
-  void Measure(const std::string& Line);
+  void Measure(const std::string& Line, bool Utf8);
   // How wide a column's text is drawn in the list.
-  int TextWidth(const std::string& Text);
+  int TextWidth(const std::string& Text, bool Utf8);
   // A screen frame went by since the progress calls last processed events.
   bool PassDue() const;
 
@@ -112,12 +118,14 @@ class TfmLog final : public TForm, public TOperationLog {
   TTimeStamp EndTime;
   bool FCancelled = false;
   std::vector<std::string> FLines;
+  std::vector<bool> FUtf8;  // per line: its text is UTF-8
   // How wide the widest line since ClearLog is drawn, in pixels: the list
   // scrolls sideways to its end.
   int FWidest = 0;
   // The widths of the column texts since ClearLog: measuring a text costs
   // more than drawing it, and a row is drawn again at every repaint.
   std::unordered_map<std::string, int> FTextWidths;
+  std::unordered_map<std::string, int> FUtf8TextWidths;
   // Looking for pending events costs a system call on this host (several
   // times a whole hidden progress call) and a repaint of the window, so a
   // run of progress calls looks once a screen frame: what the user sees is

@@ -177,7 +177,7 @@ void TfmMain::btAddPathClick(QObject*) try {
   if (appli == nullptr) return;
   const std::string projectFolder = ExtractFilePath(appli->FileName);
   std::string folder = projectFolder;
-  if (!SelectDirectory(folder)) return;
+  if (!ExecuteFolderDialog(folder)) return;
   const std::string path = As(edSearchPath->text());
   edSearchPath->setText(Qs((path.empty() ? projectFolder : path) + ";" + folder));
   edSearchPath->setModified(true);

@@ -108,3 +108,10 @@ std::string AnsiToUtf8(std::string_view ansi) {
 std::string Utf8ToAnsi(std::string_view utf8) { return *ToAnsi(utf8, '?'); }
 
 std::optional<std::string> Utf8ToAnsiExact(std::string_view utf8) { return ToAnsi(utf8, std::nullopt); }
+
+bool IsUtf8(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size())
+    if (DecodeUtf8(text, i) < 0) return false;
+  return true;
+}

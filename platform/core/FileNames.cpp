@@ -12,3 +12,5 @@ std::string ProgramName(std::string_view fsName, std::source_location where) {
                               "\": it holds characters outside Windows-1252",
                           std::string(fsName), RaiseAddress::At(where));
 }
+
+bool IsUnusableFsName(std::string_view text) { return IsUtf8(text) && !TryProgramName(text); }

@@ -34,3 +34,7 @@ std::optional<std::string> TryProgramName(std::string_view fsName);
 // As TryProgramName; such a name raises EUnusableFileName
 // "Cannot use the file name "<name>": it holds characters outside Windows-1252".
 std::string ProgramName(std::string_view fsName, HOST_RAISE_SITE);
+// Whether a name the programs read from a text (a file name in a source
+// saved as UTF-8) is, taken as the file system's spelling, a name that
+// Windows-1252 cannot hold: such a file can be shown, never used.
+bool IsUnusableFsName(std::string_view text);

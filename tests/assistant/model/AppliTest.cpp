@@ -118,17 +118,17 @@ TEST_F(AppliTest, TheUnitListFileIsReplacedWhole) {
   EXPECT_NE(Read("prog/P.bul").find("Unit2.pas"), std::string::npos);
 }
 
-TEST_F(AppliTest, AUnitListThatCannotBeWrittenIsAFailure) {
+// A unit list that cannot be written: the error box says which file and
+// why, and the silent abort stops what was under way.
+TEST_F(AppliTest, AUnitListThatCannotBeWrittenIsRefusedWithItsReason) {
   Write("proj/P.dpr", ProgramSource("P", {}));
   auto a = TAppli::CreateFromFile(Path("proj/P.dpr"));
   a->DataFileName = ExeDir + "P.bul";
   std::filesystem::create_directories(a->DataFileName);
-  try {
-    a->WriteUnitsToFile();
-    FAIL() << "written";
-  } catch (const EFCreateError& e) {
-    EXPECT_EQ(e.Message(), "Cannot create file \"" + a->DataFileName + "\". Is a directory");
-  }
+  EXPECT_THROW(a->WriteUnitsToFile(), EAbort);
+  ASSERT_EQ(dialogs.Shown().size(), 1u);
+  EXPECT_EQ(dialogs.Last().type, TMsgDlgType::mtError);
+  EXPECT_EQ(dialogs.Last().text, "Cannot create file \"" + a->DataFileName + "\". Is a directory");
 }
 
 // Only the name of the stored value counts: no unit list outside the

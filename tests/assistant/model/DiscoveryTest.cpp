@@ -101,6 +101,22 @@ TEST_F(DiscoveryTest, AFileNamedByItsPathThatIsNotThereIsARedLine) {
                               "(clRed)Lib/Gone.pas\tImpossible to Read File", "", "1 Unit Source Files Found in Application"}));
 }
 
+// A file name after "in" in a source saved as UTF-8 that Windows-1252
+// cannot hold (Пример.pas): logged as the file system spells it, with the
+// reason Add File gives for such a name, and not listed.
+TEST_F(DiscoveryTest, AFileNamedOutsideWindows1252IsLoggedAsSpeltWithItsReason) {
+  const std::string primer = "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xBC\xD0\xB5\xD1\x80.pas";
+  Write("proj/" + primer, UnitSource("Primer", {}, {}));
+  Write("proj/Sub/" + primer, UnitSource("Primer", {}, {}));
+  Unit("Unit1.pas", {});
+  auto a = TAppli::CreateNew(Project({"Primer in '" + primer + "'", "Unit1", "Other in 'Sub\\" + primer + "'"}));
+  const std::string reason = "\tCannot be Used : its Name Holds Characters Outside Windows-1252";
+  EXPECT_EQ(log.lines, (Lines{"P.dpr\tUnits : 3", "(clRed)" + primer + reason, "(clRed)Sub/" + primer + reason,
+                              "Unit1.pas\tUnits : 0", "", "1 Unit Source Files Found in Application"}));
+  EXPECT_EQ(log.utf8, (std::vector<bool>{false, true, true, false, false, false}));
+  EXPECT_EQ(Units(*a), (Lines{"Unit1.pas:New"}));
+}
+
 TEST_F(DiscoveryTest, TheUnitsOfEveryBranchOfTheConditionalDirectivesAreListed) {
   Write("proj/Multi.pas",
         "unit Multi;\r\n\r\ninterface\r\n\r\n{$IFDEF MSWINDOWS}\r\nuses WinA;\r\n{$ELSE}\r\nuses PosixA;\r\n"

@@ -12,6 +12,7 @@ class RecordingLog final : public TOperationLog {
  public:
   void StartLog(const std::string& Title) override {
     lines.clear();
+    utf8.clear();
     lastIndex = -1;
     success = false;
     cancelled = false;
@@ -22,12 +23,13 @@ class RecordingLog final : public TOperationLog {
     terminated = cancelled ? "Aborted by User" : success ? "Terminated" : "Abnormal Termination";
     cancelled = false;
   }
-  void AddMsg(const std::string& Text) override {
-    lines.push_back(Text);
-    lastIndex = static_cast<int>(lines.size()) - 1;
-  }
+  void AddMsg(const std::string& Text) override { Add(Text, false); }
+  void AddMsgUtf8(const std::string& Utf8Text) override { Add(Utf8Text, true); }
   void ChangeMsg(const std::string& Text) override {
-    if (lastIndex >= 0 && lastIndex < static_cast<int>(lines.size())) lines[lastIndex] = Text;
+    if (lastIndex >= 0 && lastIndex < static_cast<int>(lines.size())) {
+      lines[lastIndex] = Text;
+      utf8[lastIndex] = false;
+    }
   }
   void DisplayInfo(const std::string& Text) override { Progress(Text); }
   void DisplayInfoPlus(const std::string& Text) override { Progress(Text); }
@@ -36,6 +38,7 @@ class RecordingLog final : public TOperationLog {
   void ShowCancel() override {}
 
   std::vector<std::string> lines;
+  std::vector<bool> utf8;  // per line: written as UTF-8
   std::vector<std::string> infos;
   int lastIndex = -1;
   bool success = false;
@@ -44,6 +47,11 @@ class RecordingLog final : public TOperationLog {
   int cancelAfter = -1;  // progress texts until the user presses Cancel
 
  private:
+  void Add(const std::string& Text, bool Utf8) {
+    lines.push_back(Text);
+    utf8.push_back(Utf8);
+    lastIndex = static_cast<int>(lines.size()) - 1;
+  }
   void Progress(const std::string& Text) {
     infos.push_back(Text);
     if (cancelAfter >= 0 && static_cast<int>(infos.size()) >= cancelAfter) cancelled = true;

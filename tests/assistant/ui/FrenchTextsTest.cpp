@@ -76,6 +76,9 @@ class FrenchTextsTest : public MainTest {
     EXPECT_THAT(TextTranslator->Unlisted(), IsEmpty()) << "texts without French";
   }
 
+  // Пример.pas, as the file system spells it.
+  static inline const std::string Primer = "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xBC\xD0\xB5\xD1\x80.pas";
+
   // A project whose units show every structure error, every code state
   // and every refusal; its path.
   std::string FaultsProject() const {
@@ -99,9 +102,11 @@ class FrenchTextsTest : public MainTest {
       dir.Write("apps/Faults/" + name + ".pas", source);
       uses += name + ",\r\n  ";
     }
-    // A unit that is not there and one whose path a unit list cannot hold.
+    // A unit that is not there, one whose path a unit list cannot hold and
+    // one whose name Windows-1252 cannot hold.
     dir.Write("apps/Faults/a;b/Odd.pas", UnitOf("Odd", {}));
-    uses += "Gone in 'Gone.pas',\r\n  Odd in 'a;b/Odd.pas';\r\n";
+    dir.Write("apps/Faults/" + Primer, UnitOf("Primer", {}));
+    uses += "Gone in 'Gone.pas',\r\n  Odd in 'a;b/Odd.pas',\r\n  Primer in '" + Primer + "';\r\n";
     return dir.Write("apps/Faults/Faults.dpr", "program Faults;\r\n\r\nuses\r\n  " + uses + "\r\nbegin\r\nend.\r\n");
   }
 };
@@ -179,8 +184,11 @@ TEST_F(FrenchTextsTest, TheApplicationPageAndTheDiscoveryOfUnits) {
   fm.btAdd->click();
   const std::string faults = FaultsProject();
   Register(faults);  // every problem of the discovery in the log
+  // The name only UTF-8 can spell, on a line written in UTF-8.
+  const std::string unusable = "\tInutilisable : son nom contient des caract\xC3\xA8res hors de Windows-1252";
   EXPECT_THAT(LogLines(), ::testing::IsSupersetOf({"(clRed)Gone.pas\t" + Trt("Impossible to Read File"),
-                                                   "(clRed)BadUses.pas\t" + Trt("Error in Uses Clause")}));
+                                                   "(clRed)BadUses.pas\t" + Trt("Error in Uses Clause"),
+                                                   "(clRed)" + Primer + unusable}));
   EXPECT_EQ(As(fm.lbAppliCount->text()), "1 fichier dans la liste");
   Register(faults);  // the duplicate, refused in English
   files.Answer(dir.File("apps"));
@@ -205,6 +213,10 @@ TEST_F(FrenchTextsTest, TheApplicationPageAndTheDiscoveryOfUnits) {
   files.Answer(dir.File("log.txt"));
   fmLog->btSave->click();
   EXPECT_EQ(DialogTexts().back(), "Journal enregistr\xe9 dans " + dir.File("log.txt"));
+  files.Answer(dir.File("log.txt/log.txt"));
+  fmLog->btSave->click();  // under a file: which file and why
+  EXPECT_EQ(DialogTexts().back(),
+            "Impossible de cr\xe9" "er le fichier \"" + dir.File("log.txt/log.txt") + "\". Not a directory");
   fmLog->StartLog(Trt("Refresh List"));
   fmLog->SetCancelled(true);
   fmLog->TerminateLog();

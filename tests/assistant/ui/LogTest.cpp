@@ -4,9 +4,14 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFontMetrics>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
+#include <functional>
+
+#include <sys/stat.h>
 
 #include "Application.h"
 #include "Colors.h"
@@ -15,11 +20,14 @@
 #include "Log.h"
 #include "LogLine.h"
 #include "Lumbrick.h"
+#include "ModalAnswer.h"
 #include "OperationLog.h"
+#include "QtFileDialogHost.h"
 #include "QtText.h"
 #include "ScanProgress.h"
 #include "SpeedButton.h"
 #include "UiFixture.h"
+#include "WithoutRoot.h"
 
 namespace {
 
@@ -243,28 +251,101 @@ TEST_F(LogTest, SaveWritesTheRawLinesAndSaysWhere) {
   EXPECT_EQ(dialogs.Shown().size(), 1u);
 }
 
-TEST_F(LogTest, AFailedSaveReachesTheLibraryAndLeavesTheListAndTheFile) {
+// A save that cannot be made, under a name whose folder part is a file or in
+// a folder that does not exist: a plain error box says which file and why,
+// nothing reaches the library, and the lines and the files stay as they were.
+TEST_F(LogTest, AFailedSaveSaysWhichFileAndWhyAndKeepsTheLines) {
+  log.AddMsg("(clRed)Unit1.pas\tImpossible to Read File");
   log.AddMsg("line");
-  std::vector<std::string> stack;
-  std::string failure;
-  Application->OnException = [&](TObject* Sender, Exception& E) {
-    failure = std::string(E.ClassName()) + ": " + E.Message();
-    stack = VIX->StackList();
-    VIX->HandleException(Sender, E);
-  };
-  dialogs.Answer(mrNo);  // "View more informations ?"
-  // A folder that does not exist: no file can be made there, even by root.
-  const std::string file = dir.File("no/such/folder/saved.txt");
-  files.Answer(file);
-  log.btSave->click();
+  const std::string plain = dir.Write("plain.txt", "kept");
+  const std::vector<std::pair<std::string, std::string>> failures{
+      {plain + "/saved.txt", "Not a directory"}, {dir.File("no/such/folder/saved.txt"), "No such file or directory"}};
+  for (const auto& [file, reason] : failures) {
+    files.Answer(file);
+    log.btSave->click();
+    EXPECT_EQ(dialogs.Last().type, TMsgDlgType::mtError);
+    EXPECT_EQ(dialogs.Last().text, "Cannot create file \"" + file + "\". " + reason);
+    EXPECT_FALSE(std::filesystem::exists(file));
+  }
+  EXPECT_EQ(dialogs.Shown().size(), 2u);
+  EXPECT_EQ(Lines(), (std::vector<std::string>{"(clRed)Unit1.pas\tImpossible to Read File", "line"}));
+  EXPECT_EQ(dir.Read("plain.txt"), "kept");
+}
 
-  EXPECT_EQ(failure, "EFCreateError: Cannot create file \"" + file + "\"");
-  EXPECT_EQ(stack, std::vector<std::string>{"Procedure TfmLog.btSaveClick"});
+// In a folder the user may not write (as an ordinary user: root would write
+// there): the same box with the system's reason.
+TEST_F(LogTest, WithoutRootASaveInAReadOnlyFolderSaysPermissionDenied) {
+  log.AddMsg("line");
+  const std::string folder = dir.File("locked/");
+  std::filesystem::create_directories(folder);
+  ASSERT_TRUE(GiveToChild(dir.Path()));
+  ASSERT_TRUE(GiveToChild(folder));
+  ::chmod(folder.c_str(), 0555);
+  const std::string file = folder + "saved.txt";
+  files.Answer(file);
+  const std::string failure = RunWithoutRoot([&]() -> std::string {
+    log.btSave->click();
+    if (dialogs.Shown().size() != 1) return "dialogs shown: " + std::to_string(dialogs.Shown().size());
+    if (dialogs.Last().text != "Cannot create file \"" + file + "\". Permission denied")
+      return "shown: " + dialogs.Last().text;
+    return Lines() == std::vector<std::string>{"line"} ? std::string() : "lines lost";
+  });
+  EXPECT_EQ(failure, "");
+  EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+// A name picked in the real save dialog that Windows-1252 cannot hold is
+// refused with a plain box showing it as the file system spells it.
+TEST_F(LogTest, ASaveNameOutsideWindows1252IsRefusedPlainly) {
+  log.AddMsg("line");
+  const std::string picked = dir.File("\xE4\xB8\xAD\xE6\x96\x87.txt");
+  QtFileDialogHost real;
+  FileDialogHost* scripted = SetFileDialogHost(&real);
+  {
+    ModalAnswer answer(ModalAnswer::Type(QString::fromStdString(picked), "Save", "fileNameEdit"));
+    log.btSave->click();
+    EXPECT_TRUE(answer.Done());
+  }
+  SetFileDialogHost(scripted);
   ASSERT_EQ(dialogs.Shown().size(), 1u);
   EXPECT_EQ(dialogs.Last().type, TMsgDlgType::mtError);
-  EXPECT_NE(dialogs.Last().text.find("View more informations ?"), std::string::npos);
+  EXPECT_EQ(dialogs.Last().text, picked + "\r\nCannot be Used : its Name Holds Characters Outside Windows-1252");
+  EXPECT_TRUE(dialogs.Last().textIsUtf8);
+  EXPECT_FALSE(std::filesystem::exists(picked));
   EXPECT_EQ(Lines(), std::vector<std::string>{"line"});
-  EXPECT_FALSE(FileExists(file));
+}
+
+// A line that shows a name only UTF-8 can spell is drawn as it is spelt, and
+// a log that holds one is saved in UTF-8 whole.
+TEST_F(LogTest, AUtf8LineIsDrawnAsSpeltAndTheLogIsSavedInUtf8) {
+  const std::string primer = "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xBC\xD0\xB5\xD1\x80.pas";
+  log.AddMsg("Fen\xEAtre");  // Windows-1252
+  AddMsgUtf8(primer);
+  EXPECT_FALSE(log.LineIsUtf8(0));
+  EXPECT_TRUE(log.LineIsUtf8(1));
+  const QRect rect(0, 0, 300, 16);
+  const auto paint = [&](const std::function<void(QPainter&)>& Draw) {
+    QImage image(rect.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(log.lbLog->font());
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::white);
+    Draw(painter);
+    return image;
+  };
+  const QImage drawn = paint([&](QPainter& Canvas) { log.lbLogDrawItem(Canvas, 1, rect, {}); });
+  const QImage spelt = paint([&](QPainter& Canvas) {
+    Canvas.drawText(QRect(4, 0, 0x7FFF, 16), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                    QString::fromStdString(primer));
+  });
+  EXPECT_TRUE(drawn == spelt);
+
+  files.Answer(dir.File("saved.txt"));
+  log.btSave->click();
+  EXPECT_EQ(dir.Read("saved.txt"), "Fen\xC3\xAAtre\r\n" + primer + "\r\n");
+  log.ChangeMsg("Unit1.pas");  // the line last added, now Windows-1252
+  EXPECT_FALSE(log.LineIsUtf8(1));
 }
 
 TEST_F(LogTest, ALongColumnPushesTheNextOneAndTheListScrollsToTheLineEnd) {

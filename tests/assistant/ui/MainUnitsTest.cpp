@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "AppObjects.h"
+#include "Browser.h"
 #include "Colors.h"
 #include "ComboBox.h"
 #include "Editor.h"
@@ -197,6 +198,34 @@ TEST_F(MainUnitsTest, AFileNamedOutsideWindows1252IsRefusedPlainly) {
   EXPECT_EQ(fm.clbFiles->Count(), 4);
   EXPECT_EQ(UnitList(), units);
   EXPECT_EQ(fm.lbApps->Count(), 1);
+}
+
+// So are a web browser and a search-path folder picked with such a name:
+// the same plain box, the browser and the search path as they were.
+TEST_F(MainUnitsTest, ABrowserOrAFolderNamedOutsideWindows1252IsRefusedPlainly) {
+  TfmMain& fm = OpenSample();
+  const std::string browser = dir.Write("\xE4\xB8\xAD\xE6\x96\x87", "#!/bin/sh\n");
+  const std::string folder = dir.File("\xE6\x97\xA5/");
+  std::filesystem::create_directories(folder);
+  const std::string before = BrowserPath;
+  const QString searchPath = fm.edSearchPath->text();
+  QtFileDialogHost real;
+  FileDialogHost* scripted = SetFileDialogHost(&real);
+  {
+    ModalAnswer answer(ModalAnswer::Type(QString::fromStdString(browser), "Open", "fileNameEdit"));
+    answer.Then(ModalAnswer::Type(QString::fromStdString(folder), "Choose", "fileNameEdit"));
+    fm.miSelectBrowser->trigger();
+    fm.btAddPath->click();
+    EXPECT_TRUE(answer.Done());
+  }
+  SetFileDialogHost(scripted);
+  ASSERT_EQ(dialogs.Shown().size(), 2u);
+  const std::string reason = "\r\nCannot be Used : its Name Holds Characters Outside Windows-1252";
+  EXPECT_EQ(dialogs.Shown()[0].text, browser + reason);
+  EXPECT_EQ(dialogs.Shown()[1].text, folder.substr(0, folder.size() - 1) + reason);
+  for (const DialogRequest& shown : dialogs.Shown()) EXPECT_TRUE(shown.textIsUtf8);
+  EXPECT_EQ(BrowserPath, before);
+  EXPECT_EQ(fm.edSearchPath->text(), searchPath);
 }
 
 TEST_F(MainUnitsTest, RemovingAUnitAsksFirstAndRefreshFindsItAgain) {

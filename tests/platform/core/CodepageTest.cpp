@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Codepage.h"
+#include "FileNames.h"
 
 namespace {
 
@@ -39,6 +40,17 @@ TEST(CodepageTest, ExactConversionRefusesWhatItCannotHold) {
   EXPECT_EQ(Utf8ToAnsiExact("\u65E5"), std::nullopt);  // no Windows-1252 form
   EXPECT_EQ(Utf8ToAnsiExact("a\xE9" "b"), std::nullopt);   // not UTF-8
   EXPECT_EQ(Utf8ToAnsiExact("?"), "?");                   // a real question mark stays one
+}
+
+// A name read from a source saved as UTF-8 that Windows-1252 cannot hold is
+// told from a Windows-1252 name, which is rarely well-formed UTF-8.
+TEST(CodepageTest, ANameOnlyUtf8CanSpellIsToldApart) {
+  EXPECT_TRUE(IsUtf8("Unit1.pas"));
+  EXPECT_FALSE(IsUtf8("Mod\xE8le.pas"));
+  EXPECT_TRUE(IsUnusableFsName("\xD0\x9F\xD1\x80\xD0\xB8\xD0\xBC\xD0\xB5\xD1\x80.pas"));  // Пример.pas
+  EXPECT_FALSE(IsUnusableFsName("Mod\xC3\xA8le.pas"));  // UTF-8, but Windows-1252 holds it
+  EXPECT_FALSE(IsUnusableFsName("Mod\xE8le.pas"));       // Windows-1252
+  EXPECT_FALSE(IsUnusableFsName("Unit1.pas"));
 }
 
 }  // namespace
