@@ -77,10 +77,10 @@ class RecordingWatcher final : public OpenerWatcher {
     pids.push_back(pid);
     failures.push_back(std::move(onFailure));
   }
-  // The wait status of the last opener, once it ended.
+  // The wait status of the last opener, once it ended; -1 when none came.
   int Status() const {
-    int status = 0;
-    ::waitpid(pids.back(), &status, 0);
+    int status = -1;
+    if (!pids.empty()) ::waitpid(pids.back(), &status, 0);
     return status;
   }
   std::vector<pid_t> pids;
@@ -96,6 +96,7 @@ TEST_F(StartProcessTest, AnOpenerIsHandedToTheWatcherWithItsFailure) {
   RecordingWatcher watcher;
   int told = 0;
   EXPECT_TRUE(StartOpener("true", [&told] { ++told; }));
+  ASSERT_EQ(watcher.pids.size(), 1u);
   EXPECT_FALSE(OpenerFailed(watcher.Status()));
   EXPECT_TRUE(StartOpener("sh -c \"exit 3\"", {}));
   EXPECT_TRUE(OpenerFailed(watcher.Status()));
