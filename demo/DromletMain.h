@@ -200,7 +200,7 @@ extern TForm* fmNeverCreated;
 // 0 on failure.
 std::uint32_t WinExecute(const std::string& CommandLine);
 // The library's open-browser hook: starts the browser of edWebBrowser on the
-// file.
+// file, without waiting; a browser that fails later is told to the library.
 bool OpenInBrowser(const std::string& FileName);
 // N line breaks, each a line feed followed by a carriage return.
 std::string CRLF(int N);

@@ -20,8 +20,11 @@ std::uint32_t WinExecute(const std::string& CommandLine) try {
 }
 
 bool OpenInBrowser(const std::string& FileName) try {
-  // The desktop's opener returns once it handed the page on, or failed.
-  return RunOpener(BrowserCommandLine(As(fmMain->edWebBrowser->text()), FileName));
+  // Not waited for: the desktop's opener may take seconds to fail, and the
+  // library then tells where the report is.
+  return StartOpener(BrowserCommandLine(As(fmMain->edWebBrowser->text()), FileName), [FileName] {
+    if (VIX != nullptr) VIX->OpenBrowserFailed(FileName);
+  });
 } catch (...) {
   VIX->Push("Function OpenInBrowser");
   throw;

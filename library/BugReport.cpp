@@ -155,8 +155,12 @@ void TLumbrick::CreateAndOpenBugReport() {
   if (r != 0) {
     ShowMessage(GetMessage(7) + "\n\r" + error);
   } else if (!(OnOpenBrowser && OnOpenBrowser(report))) {
-    ShowMessage(GetMessage(8) + report + GetMessage(9));
+    OpenBrowserFailed(report);
   }
   // The station settings' failure, after the report it did not stop.
   if (!FSettingsFailure.empty()) Application->ShowException(EIniFileException(FSettingsFailure));
+}
+
+void TLumbrick::OpenBrowserFailed(const std::string& ReportFile) {
+  ShowMessage(GetMessage(8) + ReportFile + GetMessage(9));
 }

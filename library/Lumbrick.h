@@ -25,7 +25,9 @@ class TReportWindow;
 
 // Sets the whole of Info to the host's own block of the technical text.
 using TCustomInfoEvent = std::function<void(std::string& Info)>;
-// Opens a written report; true when a browser was started for it.
+// Opens a written report; true when a browser was started for it. A browser
+// started that fails later (an opener with no browser to hand the report to)
+// is told to the library through OpenBrowserFailed.
 using TOpenBrowserFunc = bool (*)(const std::string& FileName);
 
 class TLumbrick : public TComponent {
@@ -68,6 +70,10 @@ class TLumbrick : public TComponent {
   // BugReport tells that failure after the report.
   int CreateBugReport(std::string AModelFile, std::string& ReportFile, bool AskOverwrite, std::string& ErrorMsg);
   void CreateAndOpenBugReport();
+  // Tells the user where the report is, as when no browser could be started
+  // for it: the host's open-browser hook calls it when the browser it
+  // started for ReportFile ended in failure.
+  void OpenBrowserFailed(const std::string& ReportFile);
 
   // State, for the host's tests and the timing page.
   int State() const { return FState; }

@@ -1,5 +1,7 @@
 #include "Browser.h"
 
+#include <utility>
+
 #include "Lumbrick.h"
 #include "Process.h"
 
@@ -12,9 +14,18 @@ std::uint32_t WinExecute(const std::string& CommandLine) try {
   throw;
 }
 
+bool StartBrowser(const std::string& FileName, std::function<void()> OnFailure) try {
+  // Not waited for: the desktop's opener may take seconds to fail.
+  return StartOpener(BrowserCommandLine(BrowserPath, FileName), std::move(OnFailure));
+} catch (...) {
+  VIX->Push("Function StartBrowser");
+  throw;
+}
+
 bool OpenInBrowser(const std::string& FileName) try {
-  // The desktop's opener returns once it handed the page on, or failed.
-  return RunOpener(BrowserCommandLine(BrowserPath, FileName));
+  return StartBrowser(FileName, [FileName] {
+    if (VIX != nullptr) VIX->OpenBrowserFailed(FileName);
+  });
 } catch (...) {
   VIX->Push("Function OpenInBrowser");
   throw;

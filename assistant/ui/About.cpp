@@ -6,13 +6,13 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "Browser.h"
 #include "Colors.h"
 #include "Design.h"
 #include "FormatSettings.h"
 #include "Fonts.h"
 #include "FormIcon.h"
 #include "Guard.h"
+#include "HelpFiles.h"
 #include "Lumbrick.h"
 #include "Pictures.h"
 #include "QtText.h"
@@ -108,7 +108,9 @@ void TfmAboutBox::TranslateFirst() try {
 }
 
 void TfmAboutBox::lbSiteClick(QObject*) try {
-  OpenInBrowser(As(lbSite->text()));
+  // The site is the help's home page: a browser that fails says so as the
+  // help does.
+  ShowHelpPage(As(lbSite->text()));
 } catch (...) {
   VIX->Push("Procedure TfmAboutBox.lbSiteClick");
   throw;

@@ -60,12 +60,14 @@ void TfmMain::miViewLastBugReportClick(QObject*) try {
   // The name the library falls back to when a numbered report cannot be
   // created; numbered reports are not looked at.
   const std::string report = ExeDir + "BugReport.htm";
+  // Also said when the browser cannot be started or fails later.
+  const auto noBrowser = [report] {
+    ShowMessage(Trt("No Web Browser Available. Consult ") + report + Trt(" Directly from Windows"));
+  };
   if (!FileExists(report))
     ShowError(Trt("Sorry but no BugReport can be Found"));
-  else if (ProgramExists(BrowserPath))
-    OpenInBrowser(report);
-  else
-    ShowMessage(Trt("No Web Browser Available. Consult ") + report + Trt(" Directly from Windows"));
+  else if (!ProgramExists(BrowserPath) || !StartBrowser(report, noBrowser))
+    noBrowser();
 } catch (...) {
   VIX->Push("Procedure TfmMain.miViewLastBugReportClick");
   throw;

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <thread>
+#include <utility>
 
 #include "FileNames.h"
 
@@ -95,6 +96,8 @@ void ReapWhenItEnds(pid_t pid) {
   }).detach();
 }
 
+OpenerWatcher* openerWatcher = nullptr;
+
 }  // namespace
 
 std::uint32_t StartProcess(const std::string& commandLine) {
@@ -104,19 +107,16 @@ std::uint32_t StartProcess(const std::string& commandLine) {
   return static_cast<std::uint32_t>(pid);
 }
 
-bool RunOpener(const std::string& commandLine, std::chrono::milliseconds patience) {
+OpenerWatcher* SetOpenerWatcher(OpenerWatcher* watcher) { return std::exchange(openerWatcher, watcher); }
+
+bool OpenerFailed(int waitStatus) { return !(WIFEXITED(waitStatus) && WEXITSTATUS(waitStatus) == 0); }
+
+bool StartOpener(const std::string& commandLine, std::function<void()> onFailure) {
   const pid_t pid = Spawn(commandLine);
   if (pid == 0) return false;
-  const auto deadline = std::chrono::steady_clock::now() + patience;
-  for (;;) {
-    int status = 0;
-    const pid_t done = ::waitpid(pid, &status, WNOHANG);
-    if (done == pid) return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    if (done < 0 && errno != EINTR) return false;
-    if (std::chrono::steady_clock::now() >= deadline) break;
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  // Still running: a browser showing the page.
-  ReapWhenItEnds(pid);
+  if (openerWatcher != nullptr)
+    openerWatcher->Watch(pid, std::move(onFailure));
+  else
+    ReapWhenItEnds(pid);
   return true;
 }

@@ -2,8 +2,10 @@
 // does: the first word is the program, double quotes group blanks.
 #pragma once
 
-#include <chrono>
+#include <sys/types.h>
+
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,12 +19,31 @@ std::vector<std::string> SplitCommandLine(const std::string& commandLine);
 // child is reaped when it ends.
 std::uint32_t StartProcess(const std::string& commandLine);
 
+// Watches the openers that StartOpener starts. The windowed application
+// installs one that sees each end from the event loop and tells a failure in
+// the GUI thread; without one an opener is only reaped when it ends.
+class OpenerWatcher {
+ public:
+  virtual ~OpenerWatcher() = default;
+  // Takes over the started child: reaps it once it ended and, when it failed
+  // (OpenerFailed), runs onFailure then. A child still running when the
+  // watcher goes is left to run.
+  virtual void Watch(pid_t pid, std::function<void()> onFailure) = 0;
+};
+
+// Installs a watcher (nullptr: none). Returns the previous one.
+OpenerWatcher* SetOpenerWatcher(OpenerWatcher* watcher);
+
+// Whether a child's wait status tells a failed opener: an exit status other
+// than 0, or an end by a signal.
+bool OpenerFailed(int waitStatus);
+
 // Starts a program that opens a file or address (a browser, or the
-// desktop's opener, which hands the page on and ends) and waits for its
-// result: true when it ended successfully, or still runs after the patience
-// (a browser showing the page); false when it could not be started or ended
-// with a failure (an opener that found no browser).
-bool RunOpener(const std::string& commandLine, std::chrono::milliseconds patience = std::chrono::seconds(3));
+// desktop's opener, which hands the page on and ends) without waiting for
+// it; false when it could not be started. The installed watcher runs
+// onFailure whenever the program ends in failure (an opener that found no
+// browser); one still running is a browser showing the page.
+bool StartOpener(const std::string& commandLine, std::function<void()> onFailure);
 
 // The web browser of a new installation. The programs were written for a
 // fixed Internet Explorer path; on this host it is the desktop's opener.

@@ -26,7 +26,8 @@ TGuiApplication::TGuiApplication(int& argc, char** argv)
     : app_(std::make_unique<QtApp>(argc, argv)),
       previous_dialogs_(SetDialogHost(&dialogs_)),
       previous_file_dialogs_(SetFileDialogHost(&file_dialogs_)),
-      previous_screen_(Screen) {
+      previous_screen_(Screen),
+      previous_openers_(SetOpenerWatcher(&openers_)) {
   Screen = &screen_;
   InstallAccessViolationHandler();
   if (!ExeNameError().empty()) {
@@ -36,6 +37,7 @@ TGuiApplication::TGuiApplication(int& argc, char** argv)
 }
 
 TGuiApplication::~TGuiApplication() {
+  SetOpenerWatcher(previous_openers_);
   // Owned components may hold windows: free them while Qt still runs.
   DestroyComponents();
   Screen = previous_screen_;

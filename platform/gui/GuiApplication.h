@@ -1,6 +1,6 @@
 // The application object of a windowed program: TApplication over a
 // QApplication. For its lifetime it provides the real message and file
-// dialogs and the screen, and turns bad pointer accesses into
+// dialogs, the screen and the watch over started openers, and turns bad pointer accesses into
 // EAccessViolation. A program whose executable lies where the programs' file
 // names cannot reach refuses to start with an error box.
 #pragma once
@@ -12,6 +12,7 @@
 #include "GuiScreen.h"
 #include "QtDialogHost.h"
 #include "QtFileDialogHost.h"
+#include "QtOpenerWatcher.h"
 
 class QApplication;
 
@@ -34,7 +35,9 @@ class TGuiApplication : public TApplication {
   QtDialogHost dialogs_;
   QtFileDialogHost file_dialogs_;
   TGuiScreen screen_;
+  QtOpenerWatcher openers_;
   DialogHost* previous_dialogs_;
   FileDialogHost* previous_file_dialogs_;
   TScreen* previous_screen_;
+  OpenerWatcher* previous_openers_;
 };

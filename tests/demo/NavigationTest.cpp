@@ -9,11 +9,13 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <filesystem>
 
 #include "Colors.h"
 #include "DemoFixture.h"
+#include "EventWait.h"
 #include "ListBox.h"
 #include "Lumbrick.h"
 #include "ModalAnswer.h"
@@ -302,15 +304,27 @@ TEST_F(NavigationTest, CancellingTheBrowserDialogChangesNothing) {
   EXPECT_EQ(Ini(), ini);
 }
 
-// An opener that fails at once, as the desktop's opener does with no browser
-// to hand the page to, is no browser: the library tells where the report is.
-TEST_F(NavigationTest, AnOpenerThatFailsMakesTheLibrarySayWhereTheReportIs) {
-  const std::string opener = dir.Write("opener.sh", "#!/bin/sh\nexit 3\n");
+// The desktop's opener may take seconds to fail when it finds no browser to
+// hand the page to: it is not waited for, the window answers meanwhile, and
+// once it failed the library tells where the report is.
+TEST_F(NavigationTest, AnOpenerThatFailsLaterMakesTheLibrarySayWhereTheReportIs) {
+  const std::string opener = dir.Write("opener.sh", "#!/bin/sh\nsleep 1\nexit 3\n");
   chmod(opener.c_str(), 0755);
   WriteIni("[Options]\r\nNavigator=" + opener + "\r\n");
   std::filesystem::copy_file(DEMO_SOURCE_DIR "/DromletModel.htm", dir.File("DromletModel.htm"));
   Open();
+  int ticks = 0;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
+  timer.start(20);
   VIX->CreateAndOpenBugReport();
+  EXPECT_TRUE(dialogs.Shown().empty());
+  int ticksBefore = 0;
+  ASSERT_TRUE(WaitUntil([&] {
+    ticksBefore = ticks;
+    return !dialogs.Shown().empty();
+  }));
+  EXPECT_GT(ticksBefore, 0);
   EXPECT_EQ(dialogs.Last().text,
             "No Web Browser Available. Consult " + dir.File("BugReport_0001.htm") + " Directly from Windows");
 }

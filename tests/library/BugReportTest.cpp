@@ -278,6 +278,20 @@ TEST_F(BugReportTest, NoNumberLeftIsAFailedWriteThatChangesNothing) {
             "Impossible to Create HTML Bug Report\n\rError while writing file " + dir.File("Lumbrick.ini"));
 }
 
+// A browser that took a report and failed afterwards (the hook tells it
+// later): the user learns where the report is, in the library's language.
+TEST_F(BugReportTest, ABrowserThatFailsLaterIsToldAsOneThatCouldNotStart) {
+  lib->OpenBrowserFailed(dir.File("BugReport_0003.htm"));
+  ASSERT_EQ(dialogs.Shown().size(), 1u);
+  EXPECT_EQ(dialogs.Last().kind, DialogRequest::Kind::ShowMessage);
+  EXPECT_EQ(dialogs.Last().text, "No Web Browser Available. Consult " + dir.File("BugReport_0003.htm") +
+                                     " Directly from Windows");
+  lib->Language = 2;
+  lib->OpenBrowserFailed(dir.File("BugReport_0003.htm"));
+  EXPECT_EQ(dialogs.Last().text, "Aucun navigateur Web disponible. Consultez " + dir.File("BugReport_0003.htm") +
+                                     " directement depuis Windows");
+}
+
 // A settings file nobody may write stays whole and stops no report: the
 // report takes the next free number, and the failure is told after it.
 TEST_F(BugReportTest, AReadOnlySettingsFileIsKeptAndTheReportWrittenAllTheSame) {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTest>
 #include <filesystem>
 
 #include "AppObjects.h"
@@ -172,7 +173,9 @@ TEST_F(FrenchTextsTest, TheMainWindowItsMenusAndItsGuide) {
   fm.miHome->trigger();
   EXPECT_EQ(DialogTexts().back(), "Fichier d'aide introuvable : " + ProgramDir() + "Help/Fr/index.htm");
   BrowserPath = "/bin/false";  // an opener with no browser to hand the page to
+  const std::size_t shown = dialogs.Shown().size();
   fm.miQuellum->trigger();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.Shown().size() > shown; }, 10000));  // once it ended
   EXPECT_EQ(DialogTexts().back(),
             "Impossible d'ouvrir le fichier d'aide : " + ProgramDir() + "Help/Fr/ql_implementation.htm");
 }

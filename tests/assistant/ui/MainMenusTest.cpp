@@ -4,7 +4,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <filesystem>
+#include <functional>
 
+#include "About.h"
 #include "AppObjects.h"
 #include "Browser.h"
 #include "Editor.h"
@@ -21,6 +26,7 @@
 
 namespace {
 
+namespace fs = std::filesystem;
 using MainMenusTest = MainTest;
 
 // The source-file page's three buttons side by side, at the width given.
@@ -92,6 +98,70 @@ TEST_F(MainMenusTest, TheLastBugReportIsTheUnnumberedOneOpenedAsOneArgument) {
   EXPECT_EQ(dialogs.Last().kind, DialogRequest::Kind::ShowMessage);
   EXPECT_EQ(dialogs.Last().text,
             "No Web Browser Available. Consult " + ProgramDir() + "BugReport.htm Directly from Windows");
+}
+
+// An opener of the test's own that finds no browser to hand the page to, as
+// the desktop's opener may take seconds to find out; its path.
+std::string LateFailingOpener(const TempDir& Dir) {
+  const std::string opener = Dir.Write("web/opener.sh", "#!/bin/sh\nsleep 1\nexit 3\n");
+  fs::permissions(opener, fs::perms::owner_all);
+  return opener;
+}
+
+// Runs the event loop until Done holds: how often a timer of the loop ticked
+// meanwhile (-1 when Done did not hold in time). A window that waits on a
+// program lets no tick through.
+int TicksUntil(const std::function<bool()>& Done) {
+  int ticks = 0;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
+  timer.start(20);
+  return QTest::qWaitFor(Done, 10000) ? ticks : -1;
+}
+
+// The help and the about box's site, with a browser that fails once it ran a
+// while: the windows answer meanwhile, and the page it did not open is told
+// when it failed, also with the browser picked when none was found.
+TEST_F(MainMenusTest, AHelpPageTheBrowserFailsOnLaterIsToldWhenItFails) {
+  InstallShippedData();
+  const std::string opener = LateFailingOpener(dir);
+  WriteSettings("[System]\r\nNavigator=" + opener + "\r\n");
+  TfmMain& fm = Open();
+  fm.miHelpHelp->trigger();
+  {
+    TfmAboutBox box;
+    box.show();
+    QTest::mouseClick(box.lbSite, Qt::LeftButton);
+  }
+  BrowserPath = "/nowhere/browser";
+  dialogs.Answer(mrYes);  // browse files to select one
+  files.Answer(opener);
+  fm.miHome->trigger();
+  ASSERT_EQ(dialogs.Shown().size(), 1u);  // the question only
+  EXPECT_GT(TicksUntil([&] { return dialogs.Shown().size() == 4; }), 0);
+  std::vector<std::string> told = DialogTexts();
+  std::sort(told.begin() + 1, told.end());
+  EXPECT_EQ(told, (std::vector<std::string>{"Impossible to find a Web Browser. Browse files to select it ?",
+                                            "Impossible to Open Help File : " + ProgramDir() + "Help/applis.htm",
+                                            "Impossible to Open Help File : " + ProgramDir() + "Help/index.htm",
+                                            "Impossible to Open Help File : " + ProgramDir() + "Help/index.htm"}));
+}
+
+// The last report and the library's new one, with a browser that fails once
+// it ran a while: where the report is, when it failed.
+TEST_F(MainMenusTest, AReportTheBrowserFailsOnLaterIsToldWhenItFails) {
+  WriteSettings("[System]\r\nNavigator=" + LateFailingOpener(dir) + "\r\n");
+  TfmMain& fm = Open();
+  dir.Write("my prog/BugReport.htm", "<html></html>");
+  fm.miViewLastBugReport->trigger();
+  EXPECT_TRUE(VIX->OnOpenBrowser(ProgramDir() + "BugReport_0001.htm"));
+  EXPECT_TRUE(dialogs.Shown().empty());
+  EXPECT_GT(TicksUntil([&] { return dialogs.Shown().size() == 2; }), 0);
+  std::vector<std::string> told = DialogTexts();
+  std::sort(told.begin(), told.end());
+  EXPECT_EQ(told, (std::vector<std::string>{
+                      "No Web Browser Available. Consult " + ProgramDir() + "BugReport.htm Directly from Windows",
+                      "No Web Browser Available. Consult " + ProgramDir() + "BugReport_0001.htm Directly from Windows"}));
 }
 
 TEST_F(MainMenusTest, DebugTakesTheLibrarysReportRoad) {

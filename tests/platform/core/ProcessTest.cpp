@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 
 #include <chrono>
 #include <filesystem>
 #include <thread>
 
 #include "Process.h"
+#include "SysUtils.h"
 #include "TempDir.h"
 
 namespace {
@@ -65,14 +67,58 @@ TEST_F(StartProcessTest, MissingProgramGivesZero) {
   EXPECT_EQ(StartProcess(dir.Path()), 0u);  // a folder is not a program
 }
 
-// The desktop's opener returns once it handed a page on: its result counts;
-// a browser that keeps running has taken the page.
-TEST_F(StartProcessTest, AnOpenerIsAwaitedForItsResult) {
-  EXPECT_TRUE(RunOpener("true"));
-  EXPECT_FALSE(RunOpener("false"));
-  EXPECT_FALSE(RunOpener("sh -c \"kill -9 $$\""));
-  EXPECT_FALSE(RunOpener("no-such-program-anywhere-4711 page.htm"));
-  EXPECT_TRUE(RunOpener("sleep 5", std::chrono::milliseconds(100)));
+// A watcher of the test's own: it takes every started opener, and the test
+// reaps it.
+class RecordingWatcher final : public OpenerWatcher {
+ public:
+  RecordingWatcher() : previous_(SetOpenerWatcher(this)) {}
+  ~RecordingWatcher() override { SetOpenerWatcher(previous_); }
+  void Watch(pid_t pid, std::function<void()> onFailure) override {
+    pids.push_back(pid);
+    failures.push_back(std::move(onFailure));
+  }
+  // The wait status of the last opener, once it ended; -1 when none came.
+  int Status() const {
+    int status = -1;
+    if (!pids.empty()) ::waitpid(pids.back(), &status, 0);
+    return status;
+  }
+  std::vector<pid_t> pids;
+  std::vector<std::function<void()>> failures;
+
+ private:
+  OpenerWatcher* previous_;
+};
+
+// An opener is started and handed to the watcher, never waited for; only an
+// exit status of 0 is no failure.
+TEST_F(StartProcessTest, AnOpenerIsHandedToTheWatcherWithItsFailure) {
+  RecordingWatcher watcher;
+  int told = 0;
+  EXPECT_TRUE(StartOpener("true", [&told] { ++told; }));
+  ASSERT_EQ(watcher.pids.size(), 1u);
+  EXPECT_FALSE(OpenerFailed(watcher.Status()));
+  EXPECT_TRUE(StartOpener("sh -c \"exit 3\"", {}));
+  EXPECT_TRUE(OpenerFailed(watcher.Status()));
+  EXPECT_TRUE(StartOpener("sh -c \"kill -9 $$\"", {}));
+  EXPECT_TRUE(OpenerFailed(watcher.Status()));
+  ASSERT_EQ(watcher.failures.size(), 3u);
+  watcher.failures[0]();
+  EXPECT_EQ(told, 1);
+  // One that cannot be started is no opener to watch.
+  EXPECT_FALSE(StartOpener("no-such-program-anywhere-4711 page.htm", [&told] { ++told; }));
+  EXPECT_EQ(watcher.pids.size(), 3u);
+  EXPECT_EQ(told, 1);
+}
+
+// Without a watcher (windowless code) an ended opener is still reaped.
+TEST_F(StartProcessTest, AnOpenerWithoutWatcherIsReaped) {
+  const std::string script = dir.Write("opener.sh", "#!/bin/sh\necho $$ > \"$1\"\nexit 3\n");
+  ::chmod(script.c_str(), 0755);
+  ASSERT_TRUE(StartOpener("\"" + script + "\" \"" + dir.File("pid") + "\"", [] { FAIL(); }));
+  const std::string entry = "/proc/" + Trim(WaitForFile("pid"));
+  for (int i = 0; i < 500 && std::filesystem::exists(entry); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  EXPECT_FALSE(std::filesystem::exists(entry));
 }
 
 TEST_F(StartProcessTest, EndedChildrenAreReaped) {

@@ -22,19 +22,28 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The names the dialog lists.
+std::vector<std::string> Names(QFileDialog& dialog) {
+  auto* view = dialog.findChild<QAbstractItemView*>(QStringLiteral("listView"));
+  std::vector<std::string> result;
+  const QAbstractItemModel* model = view->model();
+  for (int row = 0; row < model->rowCount(view->rootIndex()); ++row)
+    result.push_back(model->index(row, 0, view->rootIndex()).data().toString().toStdString());
+  std::sort(result.begin(), result.end());
+  return result;
+}
+
 // The names the dialog lists, once it lists Count of them.
 std::vector<std::string> Listed(QFileDialog& dialog, std::size_t count) {
-  auto* view = dialog.findChild<QAbstractItemView*>(QStringLiteral("listView"));
-  const auto names = [view] {
-    std::vector<std::string> result;
-    const QAbstractItemModel* model = view->model();
-    for (int row = 0; row < model->rowCount(view->rootIndex()); ++row)
-      result.push_back(model->index(row, 0, view->rootIndex()).data().toString().toStdString());
-    std::sort(result.begin(), result.end());
-    return result;
-  };
-  static_cast<void>(QTest::qWaitFor([&] { return names().size() == count; }, 5000));  // the caller compares
-  return names();
+  static_cast<void>(QTest::qWaitFor([&] { return Names(dialog).size() == count; }, 5000));  // the caller compares
+  return Names(dialog);
+}
+
+// The names the dialog lists once its model has settled: the model applies
+// a newly chosen filter a moment after the choice, from its timers.
+std::vector<std::string> Settled(QFileDialog& dialog) {
+  QTest::qWait(300);
+  return Names(dialog);
 }
 
 // The user picks a filter in the list of file types.
@@ -91,6 +100,26 @@ TEST_F(QtFileDialogHostTest, AProgramIsAnExecutableFileWhateverItsName) {
   EXPECT_EQ(all, (std::vector<std::string>{"README", "browser", "notes.txt", "sub"}));
   EXPECT_TRUE(openEnabled);
   EXPECT_EQ(chosen, dir.File("browser"));
+}
+
+// A browser may be a program without a dot in its name: "All Files (*.*)"
+// lists it, also once the dialog's model has applied the choice.
+TEST_F(QtFileDialogHostTest, AllFilesListsANameWithoutADotOnceTheListHasSettled) {
+  std::vector<std::string> all, settled;
+  ModalAnswer answer([&](QWidget* modal) {
+    auto& dialog = *qobject_cast<QFileDialog*>(modal);
+    static_cast<void>(Listed(dialog, 2));
+    ChooseFilter(dialog, 1);
+    all = Listed(dialog, 4);
+    settled = Settled(dialog);
+    dialog.reject();
+  });
+  std::string chosen;
+  EXPECT_FALSE(host.Show(Request("Exe Files (*.exe)|*.exe|All Files (*.*)|*.*", "exe"), chosen));
+  EXPECT_TRUE(answer.Done());
+  const std::vector<std::string> expected{"README", "browser", "notes.txt", "sub"};
+  EXPECT_EQ(all, expected);
+  EXPECT_EQ(settled, expected);
 }
 
 TEST_F(QtFileDialogHostTest, ATypedNameOfAFileThatDoesNotExistIsRefused) {
