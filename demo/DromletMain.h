@@ -178,6 +178,11 @@ class TfmMain final : public TForm {
   void BuildSidePanel();
   void BuildPages();
   void ConnectEvents();
+  // Opens "Dromlet.ini". A file that cannot be read, or a write that fails
+  // (a read-only program folder, say), stops nothing: the tour keeps its
+  // settings in memory for the run; a failed write is told once, with the
+  // system's reason.
+  void OpenSettingsFile();
 
   std::unique_ptr<TIniFile> FIniFile;
   bool FCounterStopped = true;

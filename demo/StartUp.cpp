@@ -33,19 +33,17 @@ void TfmMain::FormCreate(QObject*) {
     VIX->ModelFile = VIX->AppPath + "DromletModel.htm";
     VIX->OnCustomInfo = [this](std::string& Info) { CustomInfo(Info); };
     VIX->OnOpenBrowser = OpenInBrowser;
-    FIniFile = std::make_unique<TIniFile>(VIX->AppPath + "Dromlet.ini");
-    // A settings file that cannot be read is reported once (in English, the
-    // default): the tour goes on with its defaults, keeps its changes to
-    // itself and leaves the file as it is.
-    if (const std::string why = FIniFile->ReadFailure(); !why.empty()) {
-      FIniFile->KeepChangesInMemory();
-      ShowError(FIniFile->FileName() + " cannot be read: " + why + "." + CRLF(2) +
-                "The tour goes on with its default settings and leaves this file as it is.");
-    }
+    OpenSettingsFile();
     edWebBrowser->setText(Qs(FIniFile->ReadString("Options", "Navigator", kDefaultNavigator)));
     IsEnglish = FIniFile->ReadBool("Options", "English", true);
     if (!IsEnglish) rgLanguage->SetItemIndex(1);
     VIX->Language = rgLanguage->ItemIndex() + 1;
+    // Unreadable, the file gave the defaults, so English.
+    if (const std::string why = FIniFile->ReadFailure(); !why.empty()) {
+      ShowError(FIniFile->FileName() + (IsEnglish ? " cannot be read: " : " est illisible : ") + why + "." + CRLF(2) +
+                (IsEnglish ? "The tour goes on with its default settings and leaves this file as it is."
+                           : "La visite continue avec ses r\xE9glages par d\xE9" "faut et laisse ce fichier tel quel."));
+    }
     setWindowIcon(ilFormIcon.at(0));
     Randomize();
     rgOnOff->hide();
@@ -59,6 +57,24 @@ void TfmMain::FormCreate(QObject*) {
     VIX->Push("Procedure TfmMain.FormCreate");
     throw;
   }
+}
+
+void TfmMain::OpenSettingsFile() try {
+  FIniFile = std::make_unique<TIniFile>(VIX->AppPath + "Dromlet.ini");
+  // Rewritten, it would hold less than it does: left as it is. Told once
+  // the tour's language is known (FormCreate).
+  if (!FIniFile->ReadFailure().empty()) FIniFile->KeepChangesInMemory();
+  // Told in the language of the moment: a write follows a change of the
+  // language or of the browser.
+  FIniFile->KeepChangesInMemoryWhenWritesFail([this](const std::string& Reason) {
+    ShowError(FIniFile->FileName() + (IsEnglish ? " cannot be saved: " : " ne peut pas \xEAtre enregistr\xE9 : ") +
+              Reason + "." + CRLF(2) +
+              (IsEnglish ? "The tour keeps its settings until it closes and leaves this file as it is."
+                         : "La visite garde ses r\xE9glages jusqu'\xE0 sa fermeture et laisse ce fichier tel quel."));
+  });
+} catch (...) {
+  VIX->Push("Procedure TfmMain.OpenSettingsFile");
+  throw;
 }
 
 void TfmMain::FormCloseQuery(bool&) try {
@@ -75,7 +91,7 @@ void TfmMain::CustomInfo(std::string& Info) try {
   Info += " Lumbrick Example - June 2006";
   const std::string unreadable = FIniFile ? FIniFile->ReadFailure() : std::string();
   if (!unreadable.empty()) {
-    Info += "\r>>> " + iniPath + " cannot be read: " + unreadable;
+    Info += "\r>>> " + iniPath + (IsEnglish ? " cannot be read: " : " est illisible : ") + unreadable;
   } else if (FileExists(iniPath)) {
     Info += "\r" + iniPath;
     for (const std::string& line : ReadTextFileLines(iniPath)) Info += "\r " + line;

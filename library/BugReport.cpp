@@ -2,7 +2,6 @@
 #include <limits>
 #include <optional>
 
-#include "Application.h"
 #include "DateTime.h"
 #include "Dialogs.h"
 #include "Files.h"
@@ -85,14 +84,10 @@ int TLumbrick::CreateBugReport(std::string AModelFile, std::string& ReportFile, 
         result = 4;
         ErrorMsg = GetMessage(4) + FIniFile->FileName();
       } else {
-        try {
-          FIniFile->WriteInteger("Section", "LastReportNum", *next);
-          FIniFile->UpdateFile();
-        } catch (const EIniFileException& e) {
-          // The report is written all the same: its number was found free,
-          // so no older report is replaced.
-          FSettingsFailure = e.Message();
-        }
+        // Stored or not, the report is written: its number was found free,
+        // so no older report is replaced.
+        FIniFile->WriteInteger("Section", "LastReportNum", *next);
+        FIniFile->UpdateFile();
         LastReportNum = *next;
         number = NumberText(LastReportNum);
 
@@ -150,7 +145,6 @@ int TLumbrick::CreateBugReport(std::string AModelFile, std::string& ReportFile, 
 void TLumbrick::CreateAndOpenBugReport() {
   std::string report;
   std::string error;
-  FSettingsFailure.clear();
   const int r = CreateBugReport(ModelFile, report, false, error);
   if (r != 0) {
     ShowMessage(GetMessage(7) + "\n\r" + error);
@@ -158,7 +152,7 @@ void TLumbrick::CreateAndOpenBugReport() {
     OpenBrowserFailed(report);
   }
   // The station settings' failure, after the report it did not stop.
-  if (!FSettingsFailure.empty()) Application->ShowException(EIniFileException(FSettingsFailure));
+  TellSettingsFailure();
 }
 
 void TLumbrick::OpenBrowserFailed(const std::string& ReportFile) {

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,6 +56,9 @@ class TLumbrick : public TComponent {
   std::string AppPath;
 
   // Station settings ("Lumbrick.ini"), loaded at the first report window.
+  // A file that cannot be read or saved (a read-only program folder, say)
+  // stops nothing: from then on they are kept in memory for the run, and
+  // the user is told once, in a plain box, after what could not be saved.
   std::string StationId;
   int LastReportNum = 0;
   void LoadStationSettings();
@@ -67,7 +71,7 @@ class TLumbrick : public TComponent {
   // so no older report is replaced; with none left below the largest
   // integer, the result is 4 and the settings file is named. A number that
   // "Lumbrick.ini" cannot store does not stop the report: CreateAndOpen-
-  // BugReport tells that failure after the report.
+  // BugReport tells that failure after the report, once.
   int CreateBugReport(std::string AModelFile, std::string& ReportFile, bool AskOverwrite, std::string& ErrorMsg);
   void CreateAndOpenBugReport();
   // Tells the user where the report is, as when no browser could be started
@@ -86,6 +90,8 @@ class TLumbrick : public TComponent {
   bool AskViewMore(const Exception& E);
   void BuildTechnicalInfo(const Exception& E);
   void ResetAfterProcessing();
+  // Tells, once, why the station settings are kept in memory.
+  void TellSettingsFailure();
 
   std::unique_ptr<TIniFile> FIniFile;
   RaiseAddress FLastExceptAddr;
@@ -95,7 +101,13 @@ class TLumbrick : public TComponent {
   std::string FTechInfo;
   std::unique_ptr<TReportWindow> FWindow;
   bool FReportShown = false;     // while the report window is shown
-  std::string FSettingsFailure;  // why the last report's number was not stored
+  // Why the station settings are kept in memory, until it is told: the
+  // message that says so (read or save) and the system's reason.
+  struct SettingsFailure {
+    int message = 0;
+    std::string reason;
+  };
+  std::optional<SettingsFailure> FSettingsFailure;
 };
 
 extern TLumbrick* VIX;

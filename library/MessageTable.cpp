@@ -7,7 +7,7 @@ struct Entry {
   const char* french;  // Windows-1252
 };
 
-// Indexes 0..11; index 3 has no text and gives the fallback.
+// Indexes 0..14; index 3 has no text and gives the fallback.
 constexpr Entry kMessages[] = {
     {"View more informations ?", "Voir plus d'informations ?"},
     {"Missing <textarea name=\"taLumbrick\"...>...</textarea> in model file ",
@@ -22,6 +22,11 @@ constexpr Entry kMessages[] = {
     {" Directly from Windows", " directement depuis Windows"},
     {"Station Label", "Libell\xE9 du poste"},
     {"Enter New Station Label", "Entrez un nouveau libell\xE9"},
+    {"Impossible to read station settings file ", "Impossible de lire le fichier des r\xE9glages du poste "},
+    {"Impossible to save station settings file ", "Impossible d'enregistrer le fichier des r\xE9glages du poste "},
+    {"Station label and report numbers are kept until the program closes; the file is left as it is.",
+     "Le libell\xE9 du poste et les num\xE9ros des rapports sont gard\xE9s jusqu'\xE0 la fermeture du programme ; "
+     "le fichier reste tel quel."},
 };
 }  // namespace
 

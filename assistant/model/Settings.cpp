@@ -1,12 +1,31 @@
 #include "Settings.h"
 
 #include "Browser.h"
+#include "CommonGlobals.h"
 #include "IniValues.h"
 #include "Lumbrick.h"
+#include "MessageBoxes.h"
 #include "Translator.h"
 
 std::unique_ptr<TIniFile> IniFile;
 TGUIOptions GUIOptions;
+
+void OpenSettingsFile() try {
+  IniFile = std::make_unique<TIniFile>(ExeDir + SettingsFileName);
+  if (const std::string why = IniFile->ReadFailure(); !why.empty()) {
+    IniFile->KeepChangesInMemory();
+    ShowError(ExeDir + Trt("Corvane.ini cannot be read") + " : " + why + "\r\n\r\n" +
+              Trt("Corvane Starts with its Default Settings and Leaves this File as it is."));
+  }
+  // Told when it happens: at the start, at a change of an option or at the exit.
+  IniFile->KeepChangesInMemoryWhenWritesFail([](const std::string& Reason) {
+    ShowError(ExeDir + Trt("Corvane.ini cannot be saved") + " : " + Reason + "\r\n\r\n" +
+              Trt("Corvane Keeps the Changes of its Settings until it Closes and Leaves this File as it is."));
+  });
+} catch (...) {
+  VIX->Push("Procedure OpenSettingsFile");
+  throw;
+}
 
 namespace {
 std::string PushParamsKey(std::size_t Index) try {

@@ -15,6 +15,11 @@ inline constexpr const char* SettingsFileName = "Corvane.ini";
 // The one object on ExeDir + "Corvane.ini", opened by the main window at
 // start-up and freed at exit.
 extern std::unique_ptr<TIniFile> IniFile;
+// Opens IniFile. A file that cannot be read, or a write that fails (a
+// read-only program folder, say), stops nothing: the user is told once, in
+// an error box, with the system's reason; the program goes on with its
+// changes kept in memory for the run and leaves the file as it is.
+void OpenSettingsFile();
 
 struct TGUIOptions {
   bool MustNotifyAction = true;

@@ -55,15 +55,7 @@ void TfmMain::FormCreate(QObject*) {
     InitCommonGlobals();
     FirstShow = true;
     ExeDialog = &odExe;
-    IniFile = std::make_unique<TIniFile>(ExeDir + SettingsFileName);
-    // A settings file that cannot be read is reported once: the program goes
-    // on with its defaults, keeps its changes to itself and leaves the file
-    // as it is.
-    if (const std::string why = IniFile->ReadFailure(); !why.empty()) {
-      IniFile->KeepChangesInMemory();
-      ShowError(ExeDir + Trt("Corvane.ini cannot be read") + " : " + why + "\r\n\r\n" +
-                Trt("Corvane Starts with its Default Settings and Leaves this File as it is."));
-    }
+    OpenSettingsFile();
     DebugMode = ReadDebugMode();
     miDebug->setVisible(DebugMode);
     ReadExternalPrograms();

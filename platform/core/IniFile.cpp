@@ -13,9 +13,6 @@
 
 namespace {
 
-// The profile routines read values into a buffer of 2048 characters.
-constexpr std::size_t kMaxValueLength = 2047;
-
 std::string_view TrimBlanks(std::string_view s) {
   const std::size_t first = s.find_first_not_of(" \t");
   if (first == std::string_view::npos) return {};
@@ -167,12 +164,13 @@ bool Settled(const FileStamp& stamp, std::int64_t readAt) {
   return stamp->modified_ns + grain <= readAt && stamp->changed_ns + grain <= readAt;
 }
 
-// A value as it is read: without matching quotes around it, cut to the
-// length the profile routines read.
+// A value as it is read: without matching quotes around it. It is read
+// whole: a search path of many folders is longer than the buffer of the
+// original platform's profile routines, and nothing stored relies on a cut.
 std::string ReadValue(std::string_view value) {
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
     value = value.substr(1, value.size() - 2);
-  return std::string(value.substr(0, kMaxValueLength));
+  return std::string(value);
 }
 
 }  // namespace
@@ -247,18 +245,30 @@ void TIniFile::Change(Edit&& edit) {
   Content& content = Current();
   if (!edit(content.text)) return;
   if (in_memory_) return;
+  std::string reason;
   if (!content.failure.empty()) {
-    const std::string why = content.failure;
-    content_.reset();
-    throw EIniFileException("Unable to read " + file_name_ + ": " + why);
+    reason = content.failure;
+  } else {
+    std::string bytes = content.text.Bytes();
+    const std::int64_t writtenAt = ClockNow();
+    if (ReplaceFileBytes(file_name_, bytes)) {
+      content.Written(std::move(bytes), FindFileDetails(file_name_), writtenAt);
+      return;
+    }
+    reason = SysErrorMessage(errno);
   }
-  std::string bytes = content.text.Bytes();
-  const std::int64_t writtenAt = ClockNow();
-  if (!ReplaceFileBytes(file_name_, bytes)) {
-    content_.reset();
+  // The kept copy holds the file as it is, not the change it did not take.
+  const bool unread = !content.failure.empty();
+  content_.reset();
+  if (!on_write_failure_) {
+    if (unread) throw EIniFileException("Unable to read " + file_name_ + ": " + reason);
     throw EIniFileException("Unable to write to " + file_name_);
   }
-  content.Written(std::move(bytes), FindFileDetails(file_name_), writtenAt);
+  edit(Current().text);
+  in_memory_ = true;
+  // Told last, once: the object is already whole, and a box shown meanwhile
+  // may run other writes.
+  std::exchange(on_write_failure_, {})(reason);
 }
 
 std::string TIniFile::ReadFailure() const { return Current().failure; }
@@ -266,6 +276,10 @@ std::string TIniFile::ReadFailure() const { return Current().failure; }
 void TIniFile::KeepChangesInMemory() {
   Current();
   in_memory_ = true;
+}
+
+void TIniFile::KeepChangesInMemoryWhenWritesFail(TWriteFailureEvent OnFailure) {
+  on_write_failure_ = std::move(OnFailure);
 }
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& ident, const std::string& def) const {

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "DemoFixture.h"
+#include "Files.h"
 #include "Lumbrick.h"
 #include "QtText.h"
 #include "RadioGroup.h"
@@ -26,18 +27,51 @@ using ::testing::StartsWith;
 using SettingsAndNamesTest = DemoTest;
 
 // Nobody may write the file, the superuser included: the language switch
-// fails through the library and the file keeps what it held.
+// is told, once and in the new language, that the settings cannot be saved;
+// the tour goes on with them in memory and the file keeps what it held.
 TEST_F(SettingsAndNamesTest, AReadOnlySettingsFileIsKeptWhenTheLanguageChanges) {
   WriteIniWithBrowser("English=1\r\n");
   const std::string before = Ini();
   ::chmod(dir.File("Dromlet.ini").c_str(), 0444);
   TfmMain& fm = Open();
-  dialogs.Answer(mrNo);
   fm.rgLanguage->Item(1)->click();
   ASSERT_EQ(dialogs.Shown().size(), 1u);
-  EXPECT_EQ(dialogs.Last().text,
-            "Unable to write to " + dir.File("Dromlet.ini") + ".\n\r\n\rVoir plus d'informations ?");
+  EXPECT_EQ(dialogs.Last().type, TMsgDlgType::mtError);
+  EXPECT_EQ(dialogs.Last().text, dir.File("Dromlet.ini") + " ne peut pas \xEAtre enregistr\xE9 : Permission denied." +
+                                     br + br +
+                                     "La visite garde ses r\xE9glages jusqu'\xE0 sa fermeture et laisse ce fichier "
+                                     "tel quel.");
+  EXPECT_FALSE(IsEnglish);
+  EXPECT_EQ(VIX->Language, 2);
+  fm.rgLanguage->Item(0)->click();
+  EXPECT_TRUE(IsEnglish);
+  Close();
+  EXPECT_EQ(dialogs.Shown().size(), 1u);
   EXPECT_EQ(Ini(), before);
+}
+
+// A program folder that cannot be written, without "Dromlet.ini" yet, as
+// an ordinary user: the same, and no file is made.
+TEST_F(SettingsAndNamesTest, WithoutRootAReadOnlyProgramFolderCostsOnlyTheSavingOfSettings) {
+  ASSERT_TRUE(GiveToChild(dir.Path()));
+  ::chmod(dir.Path().c_str(), 0555);
+  const std::string failure = RunWithoutRoot([&]() -> std::string {
+    TfmMain& fm = Open();
+    if (!dialogs.Shown().empty()) return "at the start: " + dialogs.Last().text;
+    fm.rgLanguage->Item(1)->click();
+    fm.rgLanguage->Item(0)->click();
+    if (dialogs.Shown().size() != 1) return "dialogs: " + std::to_string(dialogs.Shown().size());
+    if (dialogs.Last().text != dir.File("Dromlet.ini") + " ne peut pas \xEAtre enregistr\xE9 : Permission denied." +
+                                   br + br +
+                                   "La visite garde ses r\xE9glages jusqu'\xE0 sa fermeture et laisse ce fichier "
+                                   "tel quel.")
+      return "shown: " + dialogs.Last().text;
+    Close();
+    return dialogs.Shown().size() == 1 ? std::string() : "at the end: " + dialogs.Last().text;
+  });
+  ::chmod(dir.Path().c_str(), 0755);
+  EXPECT_EQ(failure, "");
+  EXPECT_FALSE(FileExists(dir.File("Dromlet.ini")));
 }
 
 // A user who may write "Dromlet.ini" but not read it: one change must not
@@ -50,10 +84,10 @@ TEST_F(SettingsAndNamesTest, AnUnreadableSettingsFileIsNeverRewrittenWithOneKey)
   ASSERT_TRUE(GiveToChild(dir.File("Dromlet.ini")));
   ::chmod(dir.File("Dromlet.ini").c_str(), 0200);
   const std::string failure = RunWithoutRoot([&]() -> std::string {
-    dialogs.Answer(mrNo);
     fm.rgLanguage->Item(1)->click();
-    if (dialogs.Shown().empty()) return "no error shown";
-    if (dialogs.Last().text.rfind("Unable to read " + dir.File("Dromlet.ini") + ": Permission denied.", 0) != 0)
+    if (dialogs.Shown().size() != 1) return "dialogs: " + std::to_string(dialogs.Shown().size());
+    if (dialogs.Last().text.rfind(dir.File("Dromlet.ini") + " ne peut pas \xEAtre enregistr\xE9 : Permission denied.",
+                                  0) != 0)
       return "shown: " + dialogs.Last().text;
     return {};
   });
@@ -63,7 +97,8 @@ TEST_F(SettingsAndNamesTest, AnUnreadableSettingsFileIsNeverRewrittenWithOneKey)
 
 // A "Dromlet.ini" the user may not read at the start is reported once; the
 // tour goes on with its defaults (English), a language switch stays in the
-// program and writes nothing, and a bug report still builds its text.
+// program and writes nothing, and a bug report still builds its text, in
+// the tour's language.
 TEST_F(SettingsAndNamesTest, AnUnreadableSettingsFileIsReportedOnceAndReportsStillWork) {
   WriteIniWithBrowser("English=0\r\n");
   const std::string before = Ini();
@@ -83,7 +118,7 @@ TEST_F(SettingsAndNamesTest, AnUnreadableSettingsFileIsReportedOnceAndReportsSti
     fm.OnActivePageChanged();
     fm.ed2Num->setText(QStringLiteral("x"));
     fm.bt2Calc->click();
-    if (Report().technicalText.find("\r>>> " + dir.File("Dromlet.ini") + " cannot be read: Permission denied\r") ==
+    if (Report().technicalText.find("\r>>> " + dir.File("Dromlet.ini") + " est illisible : Permission denied\r") ==
         std::string::npos)
       return "technical text: " + Report().technicalText;
     return {};

@@ -305,7 +305,76 @@ TEST_F(BugReportTest, AReadOnlySettingsFileIsKeptAndTheReportWrittenAllTheSame) 
   EXPECT_EQ(dir.Read("Lumbrick.ini"), ini);
   EXPECT_THAT(dir.Read("BugReport_0008.htm"), HasSubstr("EConvertError : Boom"));
   EXPECT_EQ(lib->LastReportNum, 8);
-  EXPECT_EQ(dialogs.Last().text, "Unable to write to " + dir.File("Lumbrick.ini") + ".");
+  const std::string told = "Impossible to save station settings file " + dir.File("Lumbrick.ini") +
+                           " : Permission denied\n\r\n\rStation label and report numbers are kept until the "
+                           "program closes; the file is left as it is.";
+  EXPECT_EQ(dialogs.Last().kind, DialogRequest::Kind::ShowMessage);
+  EXPECT_EQ(dialogs.Last().text, told);
+  // The next report's number stays in memory, and says nothing of the
+  // earlier failure.
+  const std::size_t shown = dialogs.Shown().size();
+  lib->CreateAndOpenBugReport();
+  EXPECT_THAT(dir.Read("BugReport_0009.htm"), HasSubstr("********** BugReport 0009 **********\r"));
+  EXPECT_EQ(lib->LastReportNum, 9);
+  EXPECT_EQ(dialogs.Shown().size(), shown);
+  EXPECT_EQ(dir.Read("Lumbrick.ini"), ini);
+}
+
+// The station label edited while the settings file cannot be saved is kept
+// for the run and told once, in French for a French program.
+TEST_F(BugReportTest, AStationLabelThatCannotBeSavedIsKeptAndToldOnce) {
+  const std::string ini = "[Section]\r\nStationId=Desk 4\r\n";
+  dir.Write("Lumbrick.ini", ini);
+  ::chmod(dir.File("Lumbrick.ini").c_str(), 0444);
+  lib->Language = 2;
+  lib->SetStationId("Bench 5");
+  ASSERT_EQ(dialogs.Shown().size(), 1u);
+  EXPECT_EQ(dialogs.Last().kind, DialogRequest::Kind::ShowMessage);
+  EXPECT_EQ(dialogs.Last().text, "Impossible d'enregistrer le fichier des r\xE9glages du poste " +
+                                     dir.File("Lumbrick.ini") +
+                                     " : Permission denied\n\r\n\rLe libell\xE9 du poste et les num\xE9ros des "
+                                     "rapports sont gard\xE9s jusqu'\xE0 la fermeture du programme ; le fichier "
+                                     "reste tel quel.");
+  lib->SetStationId("Bench 6");
+  lib->OnOpenBrowser = [](const std::string&) { return true; };
+  Raise("Boom");
+  lib->CreateAndOpenBugReport();
+  EXPECT_THAT(dir.Read("BugReport_0001.htm"), HasSubstr("Station Id : Bench 6\r"));
+  EXPECT_EQ(dialogs.Shown().size(), 2u);  // the question of Raise
+  EXPECT_EQ(dir.Read("Lumbrick.ini"), ini);
+}
+
+// A program folder nobody but its owner may write, as an ordinary user: the
+// report cannot be created under either name, which the library says in its
+// own words, and then that its settings are not saved.
+TEST_F(BugReportTest, WithoutRootAReadOnlyProgramFolderGetsTheLibrarysOwnMessages) {
+  Raise("Boom");
+  ::mkdir(dir.File("closed").c_str(), 0555);
+  ASSERT_TRUE(GiveToChild(dir.Path()));
+  ASSERT_TRUE(GiveToChild(dir.File("closed")));
+  const std::string folder = dir.File("closed/");
+  const std::string failure = RunWithoutRoot([&]() -> std::string {
+    TLumbrick fresh(nullptr);
+    VIX = &fresh;
+    fresh.AppPath = folder;
+    fresh.ModelFile = lib->ModelFile;
+    dialogs.Clear();
+    try {
+      fresh.CreateAndOpenBugReport();
+    } catch (const Exception& e) {
+      return "raised: " + e.Message();
+    }
+    const std::vector<std::string> expected{
+        "Impossible to Create HTML Bug Report\n\rError while writing file " + folder + "BugReport.htm",
+        "Impossible to save station settings file " + folder + "Lumbrick.ini : Permission denied\n\r\n\r"
+        "Station label and report numbers are kept until the program closes; the file is left as it is."};
+    std::vector<std::string> shown;
+    for (const DialogRequest& d : dialogs.Shown()) shown.push_back(d.text);
+    if (shown != expected) return "shown: " + (shown.empty() ? std::string("nothing") : shown.front());
+    return fresh.LastReportNum == 1 ? std::string() : "number " + std::to_string(fresh.LastReportNum);
+  });
+  EXPECT_EQ(failure, "");
+  EXPECT_TRUE(std::filesystem::is_empty(dir.File("closed")));
 }
 
 // As a user who may write "Lumbrick.ini" but not read it: its station label
@@ -351,7 +420,7 @@ TEST(MessageTable, EnglishFrenchAndFallback) {
   EXPECT_EQ(GetMessage(-1), "Error Calling GetMessage(-1)");
   EXPECT_EQ(GetMessage(6), " already exists. Overwrite it ?");
   lib.Language = 2;
-  EXPECT_EQ(GetMessage(12), "Erreur d'appel de GetMessage(12)");
+  EXPECT_EQ(GetMessage(15), "Erreur d'appel de GetMessage(15)");
   EXPECT_EQ(GetMessage(6), " existe d\xE9j\xE0. L'\xE9" "craser ?");
   EXPECT_EQ(GetMessage(7), "Impossible de cr\xE9" "er le bug report HTML");
   EXPECT_EQ(GetMessage(10), "Libell\xE9 du poste");

@@ -5,6 +5,7 @@
 #include "CommonGlobals.h"
 #include "ModelFixture.h"
 #include "Settings.h"
+#include "SysUtils.h"
 
 namespace {
 
@@ -197,6 +198,27 @@ TEST_F(DiscoveryTest, TheSearchPathOfTheOptionsFileUsesWindowsSeparatorsAndDrive
   EXPECT_EQ(log.lines, (Lines{"P.dpr\tUnits : 6", "../Common/A.pas\tUnits : 0", "Units/B.pas\tUnits : 0",
                               "../abs/C.pas\tUnits : 0", "D.pas\tUnits : 0", "../Common/E.PAS\tUnits : 0", "",
                               "5 Unit Source Files Found in Application"}));
+}
+
+// A project of a few hundred source folders: its search path, thousands of
+// characters long, is read whole from the options file and from the
+// settings file, so the units of its last folders are found.
+TEST_F(DiscoveryTest, ASearchPathOfThousandsOfCharactersIsReadWhole) {
+  std::string searchPath;
+  for (int i = 1; i <= 242; ++i)
+    searchPath += (i > 1 ? ";" : "") + Format("..\\Library\\Component Folder %.3d", {i});
+  ASSERT_GT(searchPath.size(), 7000u);
+  Write("Library/Component Folder 001/First.pas", UnitSource("First", {}, {}));
+  Write("Library/Component Folder 120/Middle.pas", UnitSource("Middle", {}, {}));
+  Write("Library/Component Folder 242/Last.pas", UnitSource("Last", {}, {}));
+  Write("proj/P.dof", "[Directories]\r\nSearchPath=" + searchPath + "\r\n");
+  const std::string project = Project({"First", "Middle", "Last"});
+  auto a = TAppli::CreateNew(project);
+  EXPECT_EQ(a->SearchPath, searchPath);
+  EXPECT_EQ(log.lines.back(), "3 Unit Source Files Found in Application");
+  auto reopened = TAppli::CreateFromFile(project);
+  EXPECT_EQ(reopened->SearchPath, searchPath);
+  EXPECT_EQ(reopened->FindSourceFileName("Last"), Path("Library/Component Folder 242/Last.pas"));
 }
 
 TEST_F(DiscoveryTest, AUnitReachedTwiceOrInACycleIsListedAndWalkedOnce) {

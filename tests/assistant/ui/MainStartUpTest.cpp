@@ -20,6 +20,7 @@
 #include "Lumbrick.h"
 #include "MainFixture.h"
 #include "PageControl.h"
+#include "Settings.h"
 #include "QtText.h"
 #include "SpeedButton.h"
 #include "Timer.h"
@@ -176,6 +177,59 @@ TEST_F(MainStartUpTest, AnUnreadableSettingsFileIsReportedOnceAndLeftAsItIs) {
     return DialogTexts().size() == 1 ? std::string() : "more dialogs: " + DialogTexts().back();
   });
   EXPECT_EQ(failure, "");
+  EXPECT_EQ(Settings(), settings);
+}
+
+// A program folder that only its owner's administrator may write, without
+// "Corvane.ini" yet, as an ordinary user: the first write (the header's
+// widths) fails, which is told once; the program starts whole and works,
+// keeping its settings in memory, and its end fails on nothing.
+TEST_F(MainStartUpTest, WithoutRootAProgramFolderThatCannotBeWrittenCostsOnlyTheSavingOfSettings) {
+  ASSERT_TRUE(GiveToChild(dir.Path()));
+  ASSERT_TRUE(GiveToChild(ProgramDir()));
+  ::chmod(ProgramDir().c_str(), 0555);
+  const std::string failure = RunWithoutRoot([&]() -> std::string {
+    TfmMain& fm = Open();
+    const std::vector<std::string> told{ProgramDir() + "Corvane.ini cannot be saved : Permission denied\r\n\r\n"
+                                        "Corvane Keeps the Changes of its Settings until it Closes and Leaves "
+                                        "this File as it is."};
+    if (DialogTexts() != told) return "dialogs: " + (DialogTexts().empty() ? "none" : DialogTexts().back());
+    if (!fm.PageControl1->isEnabled() || !fm.miView->menuAction()->isEnabled()) return "not started whole";
+    if (!IniFile->ChangesInMemory()) return "changes not kept in memory";
+    if (IniFile->ReadInteger("GUI", "HeaderWidth02", 0) != 420) return "the header's width is not kept";
+    fm.miFrench->trigger();
+    if (IniFile->ReadInteger("GUI", "Language", 0) != 2) return "the language is not kept";
+    if (const std::string count = As(fm.lbAppliCount->text()); count != "0 fichiers dans la liste")
+      return "not in French: " + count;
+    if (Report().shown != 0) return "reported: " + Report().exceptionText;
+    Close();
+    return DialogTexts() == told ? std::string() : "more dialogs: " + DialogTexts().back();
+  });
+  ::chmod(ProgramDir().c_str(), 0755);
+  EXPECT_EQ(failure, "");
+  EXPECT_FALSE(FileExists(ProgramDir() + "Corvane.ini"));
+}
+
+// A "Corvane.ini" nobody may write (the superuser included), in French: no
+// write at the start, so the first one, a change of language, is told,
+// once, in that language; the exit writes nothing and says nothing more.
+TEST_F(MainStartUpTest, AReadOnlySettingsFileIsToldOnceAtTheFirstFailedWriteAndLeftAsItIs) {
+  const std::string settings = "[GUI]\r\nLanguage=1\r\nHeaderWidth02=420\r\nHeaderWidth03=135\r\nHeaderWidth04=135\r\n";
+  WriteSettings(settings);
+  ::chmod((ProgramDir() + "Corvane.ini").c_str(), 0444);
+  TfmMain& fm = Open();
+  EXPECT_TRUE(dialogs.Shown().empty());
+  fm.miFrench->trigger();
+  ASSERT_EQ(dialogs.Shown().size(), 1u);
+  EXPECT_EQ(dialogs.Last().type, TMsgDlgType::mtError);
+  EXPECT_EQ(dialogs.Last().text, ProgramDir() + "Corvane.ini ne peut pas \xEAtre enregistr\xE9 : Permission denied\r\n"
+                                 "\r\nCorvane garde les changements de ses r\xE9glages jusqu'\xE0 sa fermeture et "
+                                 "laisse ce fichier tel quel.");
+  EXPECT_EQ(fm.Caption(), " Mise en place et entretien du code Lumbrick");
+  fm.miEnglish->trigger();
+  EXPECT_EQ(IniFile->ReadInteger("GUI", "Language", 0), 1);
+  Close();
+  EXPECT_EQ(dialogs.Shown().size(), 1u);
   EXPECT_EQ(Settings(), settings);
 }
 

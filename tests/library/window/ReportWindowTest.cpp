@@ -252,7 +252,10 @@ TEST_F(ReportWindowTest, AReadOnlySettingsFileIsKeptAndToldAfterTheReport) {
   });
   button->click();
   EXPECT_TRUE(answer.Done());
-  EXPECT_EQ(told, Qs("Unable to write to " + dir.File("Lumbrick.ini") + "."));
+  // The box shows each LF CR as one line break.
+  EXPECT_EQ(told, Qs("Impossible to save station settings file " + dir.File("Lumbrick.ini") +
+                     " : Permission denied\n\nStation label and report numbers are kept until the program "
+                     "closes; the file is left as it is."));
   EXPECT_EQ(dir.Read("Lumbrick.ini"), ini);
   EXPECT_EQ(openedReport, dir.File("BugReport_0008.htm"));
   EXPECT_NE(dir.Read("BugReport_0008.htm").find("'12a' is not a valid integer value"), std::string::npos);

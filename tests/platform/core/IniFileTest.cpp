@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 
@@ -13,6 +15,38 @@
 #include "WithoutRoot.h"
 
 namespace {
+// The file whose times stat reports without their fraction, or none.
+const char* coarseTimesFile = nullptr;
+}  // namespace
+
+// This program's own stat stands before the C library's, for every caller:
+// the one file's times are reported as a file system that keeps whole
+// seconds has them (FAT, say). This host's file systems tell every change
+// apart to the nanosecond, so tests could not make a change hide in the
+// clock's tick otherwise.
+extern "C" int stat(const char* __restrict file, struct stat* __restrict buf) noexcept {
+  const int result = ::fstatat(AT_FDCWD, file, buf, 0);
+  if (result == 0 && coarseTimesFile != nullptr && std::string_view(file) == coarseTimesFile) {
+    buf->st_atim.tv_nsec = 0;
+    buf->st_mtim.tv_nsec = 0;
+    buf->st_ctim.tv_nsec = 0;
+  }
+  return result;
+}
+
+namespace {
+
+// While it lives, the file's times are whole seconds.
+class CoarseFileTimes {
+ public:
+  explicit CoarseFileTimes(const std::string& path) : path_(path) { coarseTimesFile = path_.c_str(); }
+  ~CoarseFileTimes() { coarseTimesFile = nullptr; }
+  CoarseFileTimes(const CoarseFileTimes&) = delete;
+  CoarseFileTimes& operator=(const CoarseFileTimes&) = delete;
+
+ private:
+  std::string path_;
+};
 
 class IniFileTest : public ::testing::Test {
  protected:
@@ -198,6 +232,9 @@ TEST_F(IniFileTest, FailedWriteKeepsTheOldContent) {
   }
   EXPECT_TRUE(raised);
   EXPECT_EQ(dir.Read("Test.ini"), old);
+  // The copy the object keeps is the file as it is, not the change it could
+  // not write.
+  EXPECT_EQ(ini.ReadString("S", "k", ""), "old");
 }
 
 TEST_F(IniFileTest, WritesSeeChangesMadeByOthers) {
@@ -241,10 +278,48 @@ TEST_F(IniFileTest, AFileWrittenIntoItselfStillShowsTheNextChange) {
   EXPECT_EQ(ini.ReadString("S", "k", ""), "4");
 }
 
-TEST_F(IniFileTest, LongValuesAreReadUpTo2047Characters) {
+// Another program changes the file within the second of this object's
+// read and sets its modification time back, as a tool that restores the
+// times does: on a file system that keeps whole seconds its size and times
+// stay as they were, and only its bytes tell. The modification time lies an
+// hour back, so only the change of the file itself is recent.
+TEST_F(IniFileTest, AChangeThatKeepsTheSizeAndTheTimesIsSeenAtTheNextRead) {
+  const CoarseFileTimes coarse(path);
+  const timespec hourAgo[2] = {{0, UTIME_OMIT}, {std::time(nullptr) - 3600, 0}};
+  for (int attempt = 1;; ++attempt) {
+    dir.Write("Test.ini", "[S]\r\nk=1\r\n");
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), hourAgo, 0), 0);
+    struct stat before {};
+    ::stat(path.c_str(), &before);
+    TIniFile ini(path);
+    ASSERT_EQ(ini.ReadString("S", "k", ""), "1");
+    {
+      std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+      file.seekp(7);
+      file.put('2');
+    }
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), hourAgo, 0), 0);
+    struct stat after {};
+    ::stat(path.c_str(), &after);
+    if (after.st_ctim.tv_sec != before.st_ctim.tv_sec) {
+      ASSERT_LT(attempt, 5) << "a second went by at every attempt";
+      continue;  // the times tell this change: once more
+    }
+    ASSERT_EQ(after.st_size, before.st_size);
+    ASSERT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+    EXPECT_EQ(ini.ReadString("S", "k", ""), "2");
+    break;
+  }
+}
+
+// A search path of a few hundred folders runs to thousands of characters.
+TEST_F(IniFileTest, LongValuesAreReadWhole) {
+  const std::string value(8430, 'x');
   TIniFile ini(path);
-  ini.WriteString("S", "long", std::string(3000, 'x'));
-  EXPECT_EQ(ini.ReadString("S", "long", "").size(), 2047u);
+  ini.WriteString("S", "long", value);
+  EXPECT_EQ(ini.ReadString("S", "long", ""), value);
+  EXPECT_EQ(ini.ReadSectionValues("S").front().second, value);
+  EXPECT_EQ(TIniFile(path).ReadString("S", "long", ""), value);
 }
 
 }  // namespace
@@ -321,6 +396,36 @@ TEST_F(IniFileTest, AnUnreadableFileIsNeverRewrittenWithLess) {
   });
   EXPECT_EQ(failure, "");
   EXPECT_EQ(dir.Read("Test.ini"), old);
+}
+
+// A program that goes on when its settings cannot be saved: the failed
+// write raises nothing, the change and every later one stay in the object,
+// which reads them back, and the program is told once, with the reason.
+TEST_F(IniFileTest, AFailedWriteCanBeKeptInMemoryAndToldOnce) {
+  const std::string old = "[A]\r\ntop=1\r\n[S]\r\nk=old\r\n";
+  dir.Write("Test.ini", old);
+  ::chmod(path.c_str(), 0444);
+  TIniFile ini(path);
+  std::vector<std::string> told;
+  ini.KeepChangesInMemoryWhenWritesFail([&](const std::string& reason) { told.push_back(reason); });
+  EXPECT_FALSE(ini.ChangesInMemory());
+  EXPECT_EQ(ini.ReadString("S", "k", ""), "old");
+  ini.WriteString("S", "k", "new");
+  EXPECT_EQ(told, std::vector<std::string>{"Permission denied"});
+  EXPECT_TRUE(ini.ChangesInMemory());
+  EXPECT_EQ(ini.ReadString("S", "k", ""), "new");
+  EXPECT_EQ(ini.ReadString("A", "top", ""), "1");
+  ini.WriteInteger("T", "n", 2);
+  ini.DeleteKey("A", "top");
+  EXPECT_EQ(ini.ReadInteger("T", "n", 0), 2);
+  EXPECT_FALSE(ini.ValueExists("A", "top"));
+  EXPECT_EQ(told.size(), 1u);
+  EXPECT_EQ(dir.Read("Test.ini"), old);
+  // Without the call, the same write raises and the object keeps nothing.
+  TIniFile raising(path);
+  EXPECT_THROW(raising.WriteString("S", "k", "new"), EIniFileException);
+  EXPECT_FALSE(raising.ChangesInMemory());
+  EXPECT_EQ(raising.ReadString("S", "k", ""), "old");
 }
 
 TEST_F(IniFileTest, WithoutRootAFolderThatRefusesNewFilesGetsNone) {
