@@ -268,6 +268,8 @@ void TIniFile::KeepChangesInMemory() {
   in_memory_ = true;
 }
 
+bool TIniFile::ChangesInMemory() const { return in_memory_; }
+
 std::string TIniFile::ReadString(const std::string& section, const std::string& ident, const std::string& def) const {
   const IniText& ini = Current().text;
   const std::optional<std::size_t> at = ini.FindKey(section, ident);

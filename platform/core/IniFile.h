@@ -60,6 +60,7 @@ class TIniFile {
   // is neither read nor written again. For a program that goes on without a
   // settings file it could not read, which it leaves as it is.
   void KeepChangesInMemory();
+  bool ChangesInMemory() const;
 
  private:
   class Content;
