@@ -1,5 +1,6 @@
 #include "Appli.h"
 
+#include <map>
 #include <set>
 
 #include "CommonGlobals.h"
@@ -33,15 +34,65 @@ std::vector<std::string> TextLines(std::string_view Text) try {
   throw;
 }
 
+// The unit-list file a stored DataFileName names, in the program folder: its
+// name alone, so that a value naming a folder reaches no file elsewhere.
+std::string StoredListName(const std::string& Value) try {
+  return ExtractFileName(ToHostPath(Value));
+} catch (...) {
+  VIX->Push("Function StoredListName");
+  throw;
+}
+
+// Whether a name is a unit list's: a ".bul" file, named before its
+// extension. No other file of the program's folder (its settings, its
+// tables, its logs and reports) is ever taken for one.
+bool IsUnitListName(const std::string& Name) try {
+  const std::string extension = ExtractFileExt(Name);
+  return SameText(extension, ".bul") && Name.size() > extension.size();
+} catch (...) {
+  VIX->Push("Function IsUnitListName");
+  throw;
+}
+
 // Whether an application's section other than Own names the unit-list file Name.
 bool NamedByAnotherAppli(const std::string& Name, const std::string& Own) try {
   for (const std::string& section : IniFile->ReadSections())
-    if (!ExtractFilePath(section).empty() && !SameText(section, Own) &&
-        IniFile->ReadString(section, "DataFileName", "") == Name)
+    if (IsAppliSection(section) && !SameText(section, Own) &&
+        StoredListName(IniFile->ReadString(section, "DataFileName", "")) == Name)
       return true;
   return false;
 } catch (...) {
   VIX->Push("Function NamedByAnotherAppli");
+  throw;
+}
+
+// The unit lists kept in memory for the run, by file: their applications'
+// sections are kept in memory too.
+std::map<std::string, std::string>& UnitListsInMemory() {
+  static std::map<std::string, std::string> lists;
+  return lists;
+}
+
+// The text of a unit list: the one kept in memory, else its file's; none
+// when there is neither.
+std::optional<std::string> UnitListText(const std::string& File) try {
+  if (const auto kept = UnitListsInMemory().find(File); kept != UnitListsInMemory().end()) return kept->second;
+  if (!FileExists(File)) return std::nullopt;
+  std::optional<std::string> text = ReadFileBytes(File);
+  if (!text) throw EFOpenError("Cannot open file \"" + File + "\"");
+  return text;
+} catch (...) {
+  VIX->Push("Function UnitListText");
+  throw;
+}
+
+// Tells the user that a stored unit-list name was refused, and the new one.
+void ReportRefusedUnitList(const std::string& Project, const std::string& Stored, const std::string& Given) try {
+  ShowError(Trt("Unit List File Refused") + " : " + Stored + "\r\n" + Project + "\r\n\r\n" +
+            Trt("A Unit List is a .bul File that No Other Application Uses.") + "\r\n" +
+            Trt("The Application Gets a New Unit List, Empty until Refresh List") + " : " + ExtractFileName(Given));
+} catch (...) {
+  VIX->Push("Procedure ReportRefusedUnitList");
   throw;
 }
 
@@ -84,9 +135,10 @@ std::unique_ptr<TAppli> TAppli::CreateNew(const std::string& ProjectFile) try {
   throw;
 }
 
-std::unique_ptr<TAppli> TAppli::CreateFromFile(const std::string& ProjectFile) try {
+std::unique_ptr<TAppli> TAppli::CreateFromFile(const std::string& ProjectFile,
+                                               const std::unordered_set<std::string>* ListsBefore) try {
   std::unique_ptr<TAppli> a(new TAppli(ProjectFile));
-  a->ReadFromFile();
+  a->ReadFromFile(ListsBefore);
   a->ReadUnitsFromFile();
   return a;
 } catch (...) {
@@ -94,7 +146,7 @@ std::unique_ptr<TAppli> TAppli::CreateFromFile(const std::string& ProjectFile) t
   throw;
 }
 
-void TAppli::ReadFromFile() try {
+void TAppli::ReadFromFile(const std::unordered_set<std::string>* ListsBefore) try {
   // One reading of the section: every application is opened at start-up.
   const std::vector<std::pair<std::string, std::string>> values = IniFile->ReadSectionValues(FileName);
   const auto value = [&values](const char* Key) {
@@ -102,14 +154,35 @@ void TAppli::ReadFromFile() try {
       if (SameText(key, Key)) return text;
     return std::string();
   };
-  // Only the name counts: the unit lists are in the program folder, and a
-  // value naming a folder must reach no file elsewhere.
-  DataFileName = ExeDir + ExtractFileName(ToHostPath(value("DataFileName")));
+  const std::string stored = value("DataFileName");
+  DataFileName = ExeDir + StoredListName(stored);
   SearchPath = value("SearchPath");
   Creation = DateOrDefault(value("Creation"), NullDate);
   LastUpdate = DateOrDefault(value("LastUpdate"), NullDate);
+  // A name refused once is replaced in the section: it is told once.
+  if (!values.empty() && !HoldsOwnUnitList(ListsBefore)) {
+    DataFileName = GetDataFileName();
+    IniFile->WriteString(FileName, "DataFileName", ExtractFileName(DataFileName));
+    ReportRefusedUnitList(FileName, stored, DataFileName);
+  }
 } catch (...) {
   VIX->Push("Procedure TAppli.ReadFromFile");
+  throw;
+}
+
+bool TAppli::HoldsOwnUnitList(const std::unordered_set<std::string>* ListsBefore) const try {
+  const std::string name = ExtractFileName(DataFileName);
+  if (!IsUnitListName(name)) return false;
+  if (ListsBefore) return !ListsBefore->contains(DataFileName);
+  // The first section that names a list keeps it.
+  for (const std::string& section : IniFile->ReadSections()) {
+    if (SameText(section, FileName)) return true;
+    if (IsAppliSection(section) && StoredListName(IniFile->ReadString(section, "DataFileName", "")) == name)
+      return false;
+  }
+  return true;
+} catch (...) {
+  VIX->Push("Function TAppli.HoldsOwnUnitList");
   throw;
 }
 
@@ -141,9 +214,25 @@ std::string TAppli::GetDataFileName() const try {
   throw;
 }
 
+bool TAppli::UnitListStored() const try {
+  if (!IniFile->ChangesInMemory()) return true;
+  if (UnitListsInMemory().contains(DataFileName)) return false;
+  // The settings file as the next run reads it.
+  const TIniFile stored(IniFile->FileName());
+  return ExeDir + StoredListName(stored.ReadString(FileName, "DataFileName", "")) == DataFileName;
+} catch (...) {
+  VIX->Push("Function TAppli.UnitListStored");
+  throw;
+}
+
 void TAppli::WriteUnitsToFile() const try {
   std::string text;
   for (const auto& unit : Units) text += unit->GetIniString() + "\r\n";
+  if (!UnitListStored()) {
+    UnitListsInMemory()[DataFileName] = std::move(text);
+    UnitListDamaged = false;
+    return;
+  }
   SaveFileContents(DataFileName, text);
   UnitListDamaged = false;
 } catch (...) {
@@ -153,9 +242,8 @@ void TAppli::WriteUnitsToFile() const try {
 
 void TAppli::ReadUnitsFromFile() try {
   Units.ClearUnits();
-  if (!FileExists(DataFileName)) return;
-  const std::optional<std::string> text = ReadFileBytes(DataFileName);
-  if (!text) throw EFOpenError("Cannot open file \"" + DataFileName + "\"");
+  const std::optional<std::string> text = UnitListText(DataFileName);
+  if (!text) return;
   // A damaged line is left out and reported, once a run: the application
   // opens with the units that could be read, the file stays as it is.
   int firstBad = 0, bad = 0;
@@ -178,5 +266,29 @@ void TAppli::ReadUnitsFromFile() try {
     if (unit->Status == "New") unit->Status = "Ok";
 } catch (...) {
   VIX->Push("Procedure TAppli.ReadUnitsFromFile");
+  throw;
+}
+
+void TAppli::DeleteUnitList() const try {
+  if (UnitListsInMemory().erase(DataFileName) > 0 || IniFile->ChangesInMemory()) return;
+  const std::string name = ExtractFileName(DataFileName);
+  if (IsUnitListName(name) && !NamedByAnotherAppli(name, FileName) && FileExists(DataFileName))
+    DeleteFile(DataFileName);
+} catch (...) {
+  VIX->Push("Procedure TAppli.DeleteUnitList");
+  throw;
+}
+
+bool IsAppliSection(const std::string& Section) try {
+  return !ExtractFilePath(Section).empty();
+} catch (...) {
+  VIX->Push("Function IsAppliSection");
+  throw;
+}
+
+void DropUnitListsInMemory() try {
+  UnitListsInMemory().clear();
+} catch (...) {
+  VIX->Push("Procedure DropUnitListsInMemory");
   throw;
 }

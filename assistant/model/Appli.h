@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "DateTime.h"
@@ -18,11 +19,19 @@ class TAppli {
   // its units, then writes its section and its unit-list file.
   static std::unique_ptr<TAppli> CreateNew(const std::string& ProjectFile);
   // Opens a registered application from its section and unit-list file.
-  static std::unique_ptr<TAppli> CreateFromFile(const std::string& ProjectFile);
+  // ListsBefore: see ReadFromFile.
+  static std::unique_ptr<TAppli> CreateFromFile(const std::string& ProjectFile,
+                                                const std::unordered_set<std::string>* ListsBefore = nullptr);
 
   // The section named FileName: DataFileName (in ExeDir), SearchPath,
-  // Creation, LastUpdate (NullDate when missing or unreadable).
-  void ReadFromFile();
+  // Creation, LastUpdate (NullDate when missing or unreadable). A unit list
+  // is a ".bul" file of one application: a stored name that is none, or
+  // that a section before this one names, is refused (the user is told) and
+  // the application gets a new name, stored in its section, as a new one
+  // does. ListsBefore, when given, holds the unit-list files of the sections
+  // before this one (the application list reads them in file order); else
+  // those sections are read.
+  void ReadFromFile(const std::unordered_set<std::string>* ListsBefore = nullptr);
   void WriteToFile() const;
   // The project file's name without folder and extension.
   std::string GetName() const;
@@ -33,10 +42,18 @@ class TAppli {
   // Replaces the unit-list file whole: one line per unit, CR LF after each.
   // A file that cannot be written is kept as it was: the error box says
   // which and why, then the silent abort (SaveFileContents).
+  // While the settings keep their changes in memory, a list that the stored
+  // settings do not name for this application (one registered or renamed
+  // during this run) is kept in memory too, for the run: a file no stored
+  // section names would stay behind for ever.
   void WriteUnitsToFile() const;
   // The units of the unit-list file (none when it is missing); a missing
   // source gives "Error", then "New" becomes "Ok".
   void ReadUnitsFromFile();
+  // Once the application's section is erased: its unit list goes, unless
+  // another application's section names it, or the erasure is kept in
+  // memory (the stored section, and the next run, still have it).
+  void DeleteUnitList() const;
   // SearchPath := [Directories] SearchPath of the project options file (.dof).
   void FindSearchPath();
   // The existing source file of a uses-clause entry, or empty.
@@ -57,6 +74,10 @@ class TAppli {
 
  private:
   explicit TAppli(const std::string& AFileName);
+  // Whether the section names a unit list of this application's own.
+  bool HoldsOwnUnitList(const std::unordered_set<std::string>* ListsBefore) const;
+  // Whether the unit list goes to its file (see WriteUnitsToFile).
+  bool UnitListStored() const;
   // The file a uses-clause entry names as this host names it, ".pas" added
   // as the lookup adds it: the entry's path resolved against the project's
   // folder, or the project's folder for a name alone.
@@ -75,3 +96,10 @@ class TAppli {
   mutable std::string FParsedSearchPath;
   mutable std::vector<std::string> FSearchFolders;
 };
+
+// Whether a section of "Corvane.ini" is an application's: its name has a
+// folder part.
+bool IsAppliSection(const std::string& Section);
+// The unit lists kept in memory are dropped with the settings object that
+// kept its changes in memory, at the end of a run.
+void DropUnitListsInMemory();

@@ -1,6 +1,5 @@
 #include "AppliList.h"
 
-#include "Files.h"
 #include "Lumbrick.h"
 #include "Settings.h"
 
@@ -23,8 +22,11 @@ TAppli* TAppliList::Add(std::unique_ptr<TAppli> Appli) try {
 
 void TAppliList::ReadFromFile() try {
   FApplis.clear();
+  // The unit lists of the applications read so far: a later section that
+  // names one of them again does not share it.
+  std::unordered_set<std::string> lists;
   for (const std::string& section : IniFile->ReadSections())
-    if (!ExtractFilePath(section).empty()) Add(TAppli::CreateFromFile(section));
+    if (IsAppliSection(section)) lists.insert(Add(TAppli::CreateFromFile(section, &lists))->DataFileName);
 } catch (...) {
   VIX->Push("Procedure TAppliList.ReadFromFile");
   throw;
@@ -34,7 +36,7 @@ void TAppliList::RemoveAppli(int Index) try {
   TAppli* a = GetAppli(Index);
   if (a == nullptr) return;
   IniFile->EraseSection(a->FileName);
-  if (FileExists(a->DataFileName)) DeleteFile(a->DataFileName);
+  a->DeleteUnitList();
   FApplis.erase(FApplis.begin() + Index);
 } catch (...) {
   VIX->Push("Procedure TAppliList.RemoveAppli");

@@ -16,8 +16,9 @@ class TAppliList {
   // Opens every application whose section of "Corvane.ini" is named by a
   // path, in file order.
   void ReadFromFile();
-  // Erases the application's section, deletes its unit-list file and frees
-  // it; nothing when Index is out of range. The project's files are kept.
+  // Erases the application's section, deletes its unit-list file (as
+  // TAppli::DeleteUnitList does) and frees it; nothing when Index is out of
+  // range. The project's files are kept.
   void RemoveAppli(int Index);
 
  private:

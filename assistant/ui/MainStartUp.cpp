@@ -190,6 +190,7 @@ void TfmMain::FormDestroy(QObject*) {
   CurrentAppli.reset();
   Applis.reset();
   IniFile.reset();
+  DropUnitListsInMemory();
   if (MainStatusBar == StatusBar) MainStatusBar = nullptr;
   if (ExeDialog == &odExe) ExeDialog = nullptr;
   if (TextTranslator == FTranslator.get()) TextTranslator = nullptr;

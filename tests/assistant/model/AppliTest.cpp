@@ -71,9 +71,11 @@ TEST_F(AppliTest, TheSectionIsWrittenAndReadBack) {
 
 TEST_F(AppliTest, AMissingSectionOrAnUnreadableDateReadsAsDefaults) {
   Write("proj/P.dpr", ProgramSource("P", {}));
+  EXPECT_EQ(TAppli::CreateFromFile(Path("proj/P.dpr"))->DataFileName, ExeDir);
   IniFile->WriteString(Path("proj/P.dpr"), "Creation", "sometime");
   auto a = TAppli::CreateFromFile(Path("proj/P.dpr"));
-  EXPECT_EQ(a->DataFileName, ExeDir);
+  // A section without a unit-list name gets one, as a new application does.
+  EXPECT_EQ(a->DataFileName, ExeDir + "P.bul");
   EXPECT_EQ(a->SearchPath, "");
   EXPECT_EQ(a->Creation, NullDate);
   EXPECT_EQ(a->LastUpdate, NullDate);
@@ -150,6 +152,89 @@ TEST_F(AppliTest, TheUnitListIsAlwaysInTheProgramFolder) {
   EXPECT_EQ(Read("other.bul"), line);
 }
 
+// A stored unit-list name that is no ".bul" file, or that an earlier
+// section names too, is refused once: that file is never read as a list,
+// written or deleted, and the application gets a list of its own, as a new
+// one does, kept in its section.
+TEST_F(AppliTest, AStoredNameThatIsNoUnitListOfItsOwnIsRefusedOnceAndLeavesThatFileAlone) {
+  const std::string table = "[Text]\r\n1001=Cancel\r\n";
+  const std::string line = Write("c/Unit1.pas", "unit Unit1;") + ";True;1/1/2000 12:00:01 AM;Ok\r\n";
+  const std::string p1 = Register("a/", "P1", "Dialogs.ini", table);
+  const std::string p2 = Register("b/", "P2", "P2.bul", "");
+  IniFile->WriteString(p2, "DataFileName", "Corvane.ini");
+  const std::string p3 = Register("c/", "P3", "Shared.bul", line);
+  const std::string p4 = Register("d/", "P4", "P4.bul", "");
+  IniFile->WriteString(p4, "DataFileName", "..\\Shared.bul");
+  std::filesystem::remove(ExeDir + "P2.bul");
+  std::filesystem::remove(ExeDir + "P4.bul");
+  TAppliList list;
+  list.ReadFromFile();
+  ASSERT_EQ(list.Count(), 4);
+  const std::vector<std::string> lists{ExeDir + "P1.bul", ExeDir + "P2.bul", ExeDir + "Shared.bul", ExeDir + "P4.bul"};
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(list.GetAppli(i)->DataFileName, lists[static_cast<std::size_t>(i)]);
+  EXPECT_EQ(list.GetAppli(0)->Units.Count(), 0);
+  EXPECT_EQ(list.GetAppli(2)->Units.Count(), 1);
+  EXPECT_EQ(list.GetAppli(3)->Units.Count(), 0);
+  const std::string why =
+      "\r\n\r\nA Unit List is a .bul File that No Other Application Uses.\r\n"
+      "The Application Gets a New Unit List, Empty until Refresh List : ";
+  std::vector<std::string> told;
+  for (const auto& shown : dialogs.Shown()) told.push_back(shown.text);
+  EXPECT_EQ(told, (std::vector<std::string>{"Unit List File Refused : Dialogs.ini\r\n" + p1 + why + "P1.bul",
+                                            "Unit List File Refused : Corvane.ini\r\n" + p2 + why + "P2.bul",
+                                            "Unit List File Refused : ..\\Shared.bul\r\n" + p4 + why + "P4.bul"}));
+  EXPECT_EQ(IniFile->ReadString(p1, "DataFileName", ""), "P1.bul");
+  EXPECT_EQ(IniFile->ReadString(p4, "DataFileName", ""), "P4.bul");
+  // Told once: the sections hold the new names.
+  TAppliList again;
+  again.ReadFromFile();
+  EXPECT_EQ(TAppli::CreateFromFile(p4)->DataFileName, ExeDir + "P4.bul");
+  EXPECT_EQ(dialogs.Shown().size(), 3u);
+  for (int i = 0; i < 4; ++i) list.GetAppli(i)->WriteUnitsToFile();
+  EXPECT_EQ(Read("prog/Dialogs.ini"), table);
+  EXPECT_EQ(Read("prog/Shared.bul"), line);
+  for (const std::string& p : {p1, p2, p3, p4}) EXPECT_TRUE(IniFile->SectionExists(p)) << p;
+  // A list an earlier section names, edited in while the program runs, is
+  // neither shared nor deleted with another application.
+  IniFile->WriteString(p4, "DataFileName", "Shared.bul");
+  EXPECT_EQ(TAppli::CreateFromFile(p4)->DataFileName, ExeDir + "P4_2.bul");
+  EXPECT_EQ(dialogs.Shown().size(), 4u);
+  IniFile->WriteString(p4, "DataFileName", "Shared.bul");
+  list.RemoveAppli(2);
+  EXPECT_EQ(Read("prog/Shared.bul"), line);
+  while (list.Count() > 0) list.RemoveAppli(0);
+  EXPECT_EQ(Read("prog/Dialogs.ini"), table);
+  EXPECT_FALSE(std::filesystem::exists(ExeDir + "P1.bul"));
+}
+
+// While the settings keep their changes in memory, the lists of the
+// applications their stored sections name are written as ever; a list no
+// stored section names is kept in memory for the run, and the list of an
+// application whose removal is not stored stays.
+TEST_F(AppliTest, WhileTheSettingsAreKeptInMemoryOnlyTheListsOfStoredSectionsAreWritten) {
+  const std::string u1 = Write("p/Unit1.pas", UnitSource("Unit1", {}, {}));
+  const std::string line = u1 + ";True;1/1/2000 12:00:01 AM;Ok\r\n";
+  const std::string p = Register("p/", "P", "P.bul", line);
+  const std::string q = Write("q/Q.dpr", ProgramSource("Q", {"Unit1 in '..\\p\\Unit1.pas'"}));
+  IniFile->KeepChangesInMemory();
+  auto stored = TAppli::CreateFromFile(p);
+  ASSERT_EQ(stored->Units.Count(), 1);
+  stored->Units.GetUnit(0)->Included = false;
+  stored->WriteUnitsToFile();
+  EXPECT_EQ(Read("prog/P.bul"), u1 + ";False;1/1/2000 12:00:01 AM;Ok\r\n");
+  auto added = TAppli::CreateNew(q);
+  EXPECT_EQ(added->DataFileName, ExeDir + "Q.bul");
+  EXPECT_FALSE(std::filesystem::exists(ExeDir + "Q.bul"));
+  EXPECT_EQ(TAppli::CreateFromFile(q)->Units.Count(), 1);
+  TAppliList list;
+  list.ReadFromFile();
+  ASSERT_EQ(list.Count(), 2);
+  list.RemoveAppli(1);
+  list.RemoveAppli(0);
+  EXPECT_TRUE(std::filesystem::exists(ExeDir + "P.bul"));
+  EXPECT_FALSE(std::filesystem::exists(ExeDir + "Q.bul"));
+}
+
 TEST_F(AppliTest, OpeningReadsTheUnitsAndSettlesTheirStatus) {
   const std::string u1 = Write("proj/Unit1.pas", "unit Unit1;");
   const std::string u2 = Write("proj/Unit2.pas", "unit Unit2;");
@@ -186,6 +271,10 @@ TEST_F(AppliTest, ADamagedUnitListIsReportedOnceAndOpensWithWhatCouldBeRead) {
   EXPECT_EQ(again->Units.Count(), 1);
   EXPECT_EQ(dialogs.Shown().size(), 1u);
   EXPECT_EQ(Read("prog/P.bul"), lines);
+  EXPECT_TRUE(again->UnitListDamaged);
+  // Once the application wrote its list, the list is sound.
+  again->WriteUnitsToFile();
+  EXPECT_FALSE(again->UnitListDamaged);
 }
 
 TEST_F(AppliTest, TheSearchPathComesFromTheOptionsFile) {

@@ -27,6 +27,7 @@ ModelTest::~ModelTest() {
   std::filesystem::current_path(savedDir, ec);
   CurrentAppli.reset();
   IniFile.reset();
+  DropUnitListsInMemory();
   SetOperationLog(nullptr);
   MainStatusBar = nullptr;
   ExeDialog = nullptr;

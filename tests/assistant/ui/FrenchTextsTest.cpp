@@ -228,6 +228,16 @@ TEST_F(FrenchTextsTest, TheApplicationPageAndTheDiscoveryOfUnits) {
   fmLog->btOk->click();
 }
 
+TEST_F(FrenchTextsTest, ARefusedUnitListName) {
+  const std::string project = WriteProject("Orchard", {});
+  OpenInFrench("[" + project + "]\r\nDataFileName=Dialogs.ini\r\n");
+  EXPECT_EQ(DialogTexts(), std::vector<std::string>{
+                               "Fichier de liste d'unit\xe9s refus\xe9 : Dialogs.ini\r\n" + project +
+                               "\r\n\r\nUne liste d'unit\xe9s est un fichier .bul qu'aucune autre application "
+                               "n'utilise.\r\nL'application re\xe7oit une nouvelle liste d'unit\xe9s, vide "
+                               "jusqu'\xe0 Actualiser la liste : Orchard.bul"});
+}
+
 TEST_F(FrenchTextsTest, TheSourceFilePageTheOptionsAndTheScannerWindow) {
   TfmMain& fm = OpenInFrench("ConfirmOverwrite=Yes\r\n");
   const EveryProgressText progress;

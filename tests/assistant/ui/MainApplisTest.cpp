@@ -23,6 +23,13 @@ namespace {
 
 using MainApplisTest = MainTest;
 
+// Text with its first From replaced by To.
+std::string Replaced(std::string Text, const std::string& From, const std::string& To) {
+  const std::size_t at = Text.find(From);
+  EXPECT_NE(at, std::string::npos) << From;
+  return at == std::string::npos ? Text : Text.replace(at, From.size(), To);
+}
+
 TEST_F(MainApplisTest, RegisteringAProjectLogsTheDiscoveryAndShowsItsDetails) {
   const std::string project = Sample();
   TfmMain& fm = Open();
@@ -184,6 +191,58 @@ TEST_F(MainApplisTest, ADragInTheListShowsTheLineItEndsOnAndKeepsTheTypedPathWit
   fm.btSelectApplication->click();
   EXPECT_EQ(IniFile->ReadString(a, "SearchPath", ""), "/typed");
   EXPECT_EQ(IniFile->ReadString(c, "SearchPath", ""), "");
+}
+
+// A unit-list name hand-edited to one of the program's own files: the next
+// start says so once and gives the application a list of its own; removing
+// the application leaves that file alone, and the program starts again whole.
+TEST_F(MainApplisTest, AUnitListNamedAfterTheTranslationTableLeavesItAlone) {
+  const std::string project = Sample();
+  Open();
+  Register(project);
+  Close();
+  const std::string table = dir.Read("my prog/Dialogs.ini");
+  WriteSettings(Replaced(Settings(), "DataFileName=Greenhouse.bul", "DataFileName=Dialogs.ini"));
+  dialogs.Clear();
+  TfmMain& fm = Open();
+  EXPECT_EQ(DialogTexts(), std::vector<std::string>{"Unit List File Refused : Dialogs.ini\r\n" + project +
+                                                     "\r\n\r\nA Unit List is a .bul File that No Other Application "
+                                                     "Uses.\r\nThe Application Gets a New Unit List, Empty until "
+                                                     "Refresh List : Greenhouse_2.bul"});
+  fm.lbApps->SetItemIndex(0);
+  fm.lbApps->SetSelected(0, true);
+  fm.btRemove->click();  // the confirmation's answer: Yes
+  EXPECT_EQ(fm.lbApps->Count(), 0);
+  EXPECT_EQ(dir.Read("my prog/Dialogs.ini"), table);
+  dialogs.Clear();
+  TfmMain& again = Reopen();
+  EXPECT_EQ(DialogTexts(), std::vector<std::string>{});
+  EXPECT_TRUE(again.PageControl1->isEnabled());
+  EXPECT_EQ(again.Caption(), " Lumbrick Code Implementation and Maintenance");
+}
+
+// A unit-list name hand-edited to the settings file: the application's list
+// goes to a file of its own, and every registration outlives the run.
+TEST_F(MainApplisTest, AUnitListNamedAfterTheSettingsFileKeepsTheRegistrations) {
+  const std::string project = Sample();
+  const std::string meadow = WriteProject("Meadow", {});
+  Open();
+  Register(project);
+  Register(meadow);
+  Close();
+  WriteSettings(Replaced(Settings(), "DataFileName=Greenhouse.bul", "DataFileName=Corvane.ini"));
+  TfmMain& fm = Open();
+  ClickRow(fm.lbApps, 0);
+  fm.btSelectApplication->click();
+  ASSERT_NE(CurrentAppli, nullptr);
+  EXPECT_EQ(fm.clbFiles->Count(), 0);
+  fm.btRefreshList->click();  // writes its list
+  EXPECT_EQ(fm.clbFiles->Count(), 4);
+  Close();
+  const std::string settings = Settings();
+  EXPECT_NE(settings.find("[" + project + "]\r\nDataFileName=Greenhouse_2.bul\r\n"), std::string::npos) << settings;
+  EXPECT_NE(settings.find("[" + meadow + "]\r\nDataFileName=Meadow.bul\r\n"), std::string::npos) << settings;
+  EXPECT_EQ(dir.Read("my prog/Greenhouse_2.bul").rfind(ExtractFilePath(project), 0), 0u);
 }
 
 TEST_F(MainApplisTest, AMissingProjectFileIsDrawnRedAndNamedNotFound) {

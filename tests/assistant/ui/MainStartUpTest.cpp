@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <sys/stat.h>
+#include <filesystem>
 
 #include "AppObjects.h"
 #include "Browser.h"
@@ -28,6 +29,8 @@
 #include "WithoutRoot.h"
 
 namespace {
+
+namespace fs = std::filesystem;
 
 using MainStartUpTest = MainTest;
 
@@ -231,6 +234,45 @@ TEST_F(MainStartUpTest, AReadOnlySettingsFileIsToldOnceAtTheFirstFailedWriteAndL
   Close();
   EXPECT_EQ(dialogs.Shown().size(), 1u);
   EXPECT_EQ(Settings(), settings);
+}
+
+// A session that cannot read "Corvane.ini" registers its applications in
+// memory only, and so their unit lists: they work for the run, and no file
+// that no stored section names stays behind, so the next session registers
+// the project under its own list name. (A folder of that name cannot be
+// read, by root too.)
+TEST_F(MainStartUpTest, ASessionWithoutItsSettingsLeavesNoUnitListBehind) {
+  const std::string project = Sample();
+  const std::string meadow = WriteProject("Meadow", {});
+  fs::create_directory(ProgramDir() + "Corvane.ini");
+  TfmMain& fm = Open();
+  ASSERT_EQ(DialogTexts().size(), 1u);
+  EXPECT_EQ(DialogTexts()[0].substr(0, DialogTexts()[0].find("\r\n")),
+            ProgramDir() + "Corvane.ini cannot be read : Is a directory");
+  OpenProject(project);
+  fm.clbFiles->SetItemIndex(1);
+  fm.btIgnore->click();
+  Register(meadow);
+  fm.lbApps->SetItemIndex(1);
+  fm.btSelectApplication->click();
+  ChoosePage(fm.tsApplis);
+  fm.lbApps->SetItemIndex(0);
+  fm.btSelectApplication->click();  // read again
+  ASSERT_NE(CurrentAppli, nullptr);
+  ASSERT_EQ(CurrentAppli->FileName, project);
+  ASSERT_EQ(CurrentAppli->Units.Count(), 4);
+  EXPECT_FALSE(CurrentAppli->Units.GetUnit(1)->Included);
+  EXPECT_FALSE(FileExists(ProgramDir() + "Greenhouse.bul"));
+  EXPECT_FALSE(FileExists(ProgramDir() + "Meadow.bul"));
+  Close();
+  EXPECT_FALSE(FileExists(ProgramDir() + "Greenhouse.bul"));
+  fs::remove(ProgramDir() + "Corvane.ini");
+  dialogs.Clear();
+  Open();
+  Register(project);
+  EXPECT_EQ(DialogTexts(), std::vector<std::string>{});
+  EXPECT_NE(Settings().find("[" + project + "]\r\nDataFileName=Greenhouse.bul\r\n"), std::string::npos);
+  EXPECT_TRUE(FileExists(ProgramDir() + "Greenhouse.bul"));
 }
 
 TEST_F(MainStartUpTest, OnlyTheExactWordKindleShowsTheDebugItem) {

@@ -166,6 +166,36 @@ TEST_F(MainUnitsTest, AddingAUnitAndCancellingRewritesTheListUnchanged) {
   EXPECT_EQ(fm.clbFiles->Count(), 5);
 }
 
+// A damaged unit list stays as it was through a cancelled Add File; once
+// the application wrote its list, the list is sound and a cancelled Add
+// File rewrites it as any other.
+TEST_F(MainUnitsTest, ACancelledAddFileLeavesADamagedListAsItWasUntilTheApplicationWritesIt) {
+  const std::string project = Sample();
+  Open();
+  Register(project);
+  Close();
+  const std::string damaged = UnitList() + "not a unit line\r\n";
+  dir.Write("my prog/Greenhouse.bul", damaged);
+  TfmMain& fm = Open();
+  ClickRow(fm.lbApps, 0);
+  fm.btSelectApplication->click();
+  ASSERT_NE(CurrentAppli, nullptr);
+  ASSERT_TRUE(CurrentAppli->UnitListDamaged);
+  files.Answer(std::nullopt);
+  fm.btAddUnit->click();
+  EXPECT_EQ(UnitList(), damaged);
+  fm.clbFiles->SetItemIndex(0);
+  fm.btIgnore->click();
+  fm.btIgnore->click();  // included again: the list as it was, without its damaged line
+  std::string units;
+  for (const auto& unit : CurrentAppli->Units) units += unit->GetIniString() + "\r\n";
+  ASSERT_EQ(UnitList(), units);
+  ASSERT_TRUE(DeleteFile(ProgramDir() + "Greenhouse.bul"));
+  files.Answer(std::nullopt);
+  fm.btAddUnit->click();
+  EXPECT_EQ(UnitList(), units);
+}
+
 // A picked file whose name Windows-1252 cannot hold is refused with a plain
 // message showing the name as the file system spells it: no failure, no
 // report, the lists as they were. Picked in the real file dialog, for a
