@@ -19,6 +19,7 @@
 #include "FormIcon.h"
 #include "Guard.h"
 #include "Guide.h"
+#include "GuiScreen.h"
 #include "Lumbrick.h"
 #include "Pictures.h"
 #include "QtText.h"
@@ -265,6 +266,12 @@ TfmEditor::~TfmEditor() {
   EditorAbsent = true;
 }
 
+bool TfmEditor::event(QEvent* Event) {
+  const bool handled = TForm::event(Event);
+  if (Event->type() == QEvent::WindowActivate) RunGuarded(this, [this] { FormActivate(this); });
+  return handled;
+}
+
 void TfmEditor::showEvent(QShowEvent* Event) {
   TForm::showEvent(Event);
   if (!Event->spontaneous()) RunGuarded(this, [this] { FormShow(this); });
@@ -305,6 +312,13 @@ void TfmEditor::FormShow(QObject*) try {
   FirstShow = false;
 } catch (...) {
   VIX->Push("Procedure TfmEditor.FormShow");
+  throw;
+}
+
+void TfmEditor::FormActivate(QObject*) try {
+  if (TGuiScreen::ActiveTForm() == this) UpdateGuideInfos();
+} catch (...) {
+  VIX->Push("Procedure TfmEditor.FormActivate");
   throw;
 }
 

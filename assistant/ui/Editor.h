@@ -67,6 +67,8 @@ class TfmEditor final : public TForm {
   // --- Layout and creation (Editor.cpp) -------------------------------------
   void FormCreate(QObject* Sender);
   void FormShow(QObject* Sender);
+  // The window became the active one: the guide tells of it.
+  void FormActivate(QObject* Sender);
 
   // --- Grids and selection (EditorGrids.cpp) --------------------------------
   // Disables the window while the unit of Row is shown.
@@ -197,6 +199,7 @@ class TfmEditor final : public TForm {
   const TImageList& imProcs;
 
  protected:
+  bool event(QEvent* Event) override;
   void showEvent(QShowEvent* Event) override;
   void closeEvent(QCloseEvent* Event) override;
 

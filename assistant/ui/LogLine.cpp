@@ -25,7 +25,9 @@ std::vector<TLogRun> LogLineRuns(std::string_view Line, int Left, bool Selected,
     else if (SameText(name, "clBlue"))
       color = clBlue;
   }
-  // X follows the fixed columns; a long column starts the next one further.
+  // X follows the fixed columns, measured from the row's left edge, which
+  // lies left of the view while the list is scrolled sideways; a long column
+  // starts the next one further.
   int x = Left + 4;
   int start = x;
   for (;;) {
@@ -37,7 +39,7 @@ std::vector<TLogRun> LogLineRuns(std::string_view Line, int Left, bool Selected,
     if (Selected) color = clWhite;
     runs.push_back({start, std::string(text.substr(0, tab)), color});
     text.remove_prefix(tab + 1);
-    x = x < 250 ? 250 : x + 120;
+    x = x < Left + 250 ? Left + 250 : x + 120;
     start = x;
     if (Width) start = std::max(x, runs.back().X + Width(runs.back().Text) + kColumnGap);
   }

@@ -1,8 +1,8 @@
 // How the operation log draws one of its lines: a line that begins with "("
 // and holds a ")" further on loses that bracketed word, which names its
 // colour when it is "clRed" or "clBlue" (any letter case); TABs split the
-// rest into columns that start at x 4, 250, 370, 490 and so on, and on a
-// selected line the columns are white. Nothing is clipped. A column whose
+// rest into columns that start at x 4, 250, 370, 490 and so on from the
+// row's left edge, and on a selected line the columns are white. Nothing is clipped. A column whose
 // text reaches the next column's start pushes that column to the right, a
 // small gap after its text, so no word is drawn over another (a refusal
 // line holds a whole routine heading in its second column).

@@ -221,6 +221,9 @@ class TfmMain final : public TForm {
   void ShowAppliCount();
   // edUpdate: the application's last update, blank when it is NullDate.
   void ShowLastUpdate(const TAppli& Appli);
+  // On the application page, the source-file page's tab names the
+  // application shown there, the one a click on the tab opens.
+  void NameUnitsTab();
 
   QWidget* FClient;  // holds the menus, the pages and the status bar
   bool FirstShow = true;

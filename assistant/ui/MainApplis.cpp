@@ -99,6 +99,15 @@ void TfmMain::ShowLastUpdate(const TAppli& Appli) try {
   throw;
 }
 
+void TfmMain::NameUnitsTab() try {
+  if (PageControl1->ActivePage() != tsApplis) return;
+  if (const TAppli* appli = Applis->GetAppli(ShownAppliIndex))
+    PageControl1->setTabText(PageControl1->indexOf(tsUnits), Qs(appli->FileName));
+} catch (...) {
+  VIX->Push("Procedure TfmMain.NameUnitsTab");
+  throw;
+}
+
 void TfmMain::SaveChangesIfNeeded(int Index) try {
   TAppli* appli = Applis->GetAppli(Index);
   if (!edSearchPath->isModified() || appli == nullptr) return;

@@ -24,6 +24,7 @@
 #include "Settings.h"
 #include "SysUtils.h"
 #include "Translator.h"
+#include "TryFinally.h"
 
 namespace {
 const char* const CRLF = "\r\n";
@@ -104,8 +105,9 @@ void TfmMain::miEnglishClick(QObject* Sender) try {
     UpdateGuideInfos();
   }
   // Lays out the source-file page's buttons for the language; without a
-  // current application it ends here, silently.
-  ShowAppli();
+  // current application it ends here, silently. The page's tab names, as
+  // before, the application a click on it opens.
+  TryFinally([this] { ShowAppli(); }, [this] { NameUnitsTab(); });
 } catch (...) {
   VIX->Push("Procedure TfmMain.miEnglishClick");
   throw;

@@ -16,6 +16,7 @@
 #include "Files.h"
 #include "FormIcon.h"
 #include "Guide.h"
+#include "GuiScreen.h"
 #include "GuiStatusBar.h"
 #include "HeaderControl.h"
 #include "Log.h"
@@ -109,14 +110,10 @@ void TfmMain::FormShow(QObject*) try {
 }
 
 void TfmMain::FormActivate(QObject*) try {
-  // While the scanner window is shown it is the window at hand (this one
-  // refuses its actions meanwhile), and this window's activation may come
-  // after the scanner's show, when the options dialog has closed: the guide
-  // keeps the scanner's text.
-  if (!EditorAbsent && fmEditor != nullptr && fmEditor->isVisible())
-    fmEditor->UpdateGuideInfos();
-  else
-    UpdateGuideInfos();
+  // The guide tells of the window that is active; an activation that
+  // another window's has overtaken (the scanner's, at its show) leaves that
+  // window's text.
+  if (TGuiScreen::ActiveTForm() == this) UpdateGuideInfos();
 } catch (...) {
   VIX->Push("Procedure TfmMain.FormActivate");
   throw;

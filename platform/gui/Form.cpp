@@ -6,6 +6,7 @@
 
 #include "Application.h"
 #include "BusyGuards.h"
+#include "DialogOwner.h"
 #include "GuiScreen.h"
 #include "QtText.h"
 
@@ -26,6 +27,7 @@ int TForm::ShowModal(std::source_location where) {
   modal_result_ = mrNone;
   const Qt::WindowModality modality = windowModality();
   setWindowModality(Qt::ApplicationModal);
+  const TOnTopWhileModal onTop(this);
   QEventLoop loop;
   loop_ = &loop;
   QPointer<TForm> alive(this);

@@ -28,8 +28,9 @@ class TForm : public QWidget, public TObject {
 
   std::string HelpFile;
 
-  // Shows the form application-modal and waits until it closes; returns its
-  // modal result (mrCancel when closed without one). Raises EInvalidOperation
+  // Shows the form application-modal, above every other window meanwhile
+  // (DialogOwner.h), and waits until it closes; returns its modal result
+  // (mrCancel when closed without one). Raises EInvalidOperation
   // when the form is already visible or disabled.
   int ShowModal(HOST_RAISE_SITE);
   int ModalResult() const { return modal_result_; }

@@ -201,6 +201,18 @@ TEST(LogLineTest, ColumnsStartAt4And250And370AndAreWhiteWhenSelected) {
   for (const TLogRun& run : selected) EXPECT_EQ(run.Color, clWhite);
 }
 
+// Scrolled sideways, the row's left edge lies left of the view: every
+// column moves with it.
+TEST(LogLineTest, TheColumnsFollowTheRowsLeftEdge) {
+  const auto runs = LogLineRuns("Unit1.pas\tCode Added : 3\tCode Removed : 1", -300, false, clBlack);
+  ASSERT_EQ(runs.size(), 3u);
+  EXPECT_EQ(runs[0].X, -296);
+  EXPECT_EQ(runs[1].X, -50);
+  EXPECT_EQ(runs[2].X, 70);
+  const TTextWidth wide = [](const std::string&) { return 400; };
+  EXPECT_EQ(LogLineRuns("a\tb", -300, false, clBlack, wide)[1].X, -296 + 400 + 8);
+}
+
 // Pixels of the row's rectangle [x0, x1) that are of a colour.
 int CountPixels(const QImage& image, int row, int x0, int x1, const std::function<bool(QColor)>& is) {
   int n = 0;
@@ -369,6 +381,84 @@ TEST_F(LogTest, ALongColumnPushesTheNextOneAndTheListScrollsToTheLineEnd) {
             headingEnd + 8 + metrics.horizontalAdvance(Qs(reason)));
   log.StartLog("Scan All");  // a new operation starts narrow
   EXPECT_EQ(bar->maximum(), 0);
+}
+
+// A Scan All's refusal line, far wider than the log, and a line of counts.
+const char* const kRefusal =
+    "(clRed)Plants.pas\tprocedure TPlant.Water(Amount: Integer; const Hours: array of Integer);\t"
+    "Other keywords share the begin or the end line, compiler directives leave no safe place for the block";
+const char* const kCounts = "Beds.pas\tCode Added : 0\t Updated : 0\t Removed : 0\t Ignored : 0";
+
+// The first Count rows of the list as drawn.
+QImage Rows(const TfmLog& log, int count) {
+  QCoreApplication::processEvents();
+  const QImage shot = log.lbLog->viewport()->grab().toImage();
+  return shot.copy(0, 0, shot.width(), count * 16);
+}
+
+// How many pixels of Shot differ from Whole seen From pixels further right.
+int Differences(const QImage& shot, const QImage& whole, int from) {
+  int n = 0;
+  for (int y = 0; y < shot.height(); ++y)
+    for (int x = 0; x < shot.width(); ++x)
+      if (x + from >= whole.width() || shot.pixel(x, y) != whole.pixel(x + from, y)) ++n;
+  return n;
+}
+
+TEST_F(LogTest, ScrolledSidewaysTheRowsAreTheSameTextMovedUpToTheLineEnd) {
+  log.show();
+  log.AddMsg(kRefusal);
+  log.AddMsg(kCounts);
+  log.lbLog->SetItemIndex(-1);
+  const QImage start = Rows(log, 2);
+  QScrollBar* bar = log.lbLog->horizontalScrollBar();
+  ASSERT_GT(bar->maximum(), 0);
+
+  // A click on the right arrow: the thumb and the text move the same way.
+  QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 4, bar->height() / 2));
+  const int step = bar->value();
+  ASSERT_GT(step, 0);
+  const QImage moved = Rows(log, 2);
+  // Then all the way to the end.
+  for (int i = 0; i < 100 && bar->value() < bar->maximum(); ++i)
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 4, bar->height() / 2));
+  ASSERT_EQ(bar->value(), bar->maximum());
+  const int end = bar->value();
+  const QImage last = Rows(log, 2);
+
+  // The rows whole, in a log wide enough to show them unscrolled.
+  const int viewWidth = log.lbLog->viewport()->width();
+  log.resize(log.width() + end + 40, log.height());
+  bar->setValue(0);
+  const QImage whole = Rows(log, 2);
+  ASSERT_EQ(log.lbLog->horizontalScrollBar()->maximum(), 0);
+  ASSERT_GE(whole.width(), viewWidth + end);
+  EXPECT_EQ(Differences(start, whole, 0), 0);
+  EXPECT_EQ(Differences(moved, whole, step), 0) << "after one click on the arrow";
+  EXPECT_EQ(Differences(last, whole, end), 0) << "at the end";
+  // The refusal's last word is in view at the end.
+  const QFontMetrics metrics(log.lbLog->font());
+  const TTextWidth width = [&](const std::string& Text) { return metrics.horizontalAdvance(Qs(Text)); };
+  EXPECT_LE(LogLineWidth(kRefusal, width) - end, viewWidth);
+  const auto red = [](QColor c) { return c.red() > 150 && c.green() < 100 && c.blue() < 100; };
+  const int lineEnd = LogLineWidth(kRefusal, width) - end;
+  EXPECT_GT(CountPixels(last, 0, lineEnd - 20, lineEnd, red), 5);
+}
+
+// The scrollable width starts again from nothing with every operation.
+TEST_F(LogTest, AfterAWideLogIsClearedALineWiderThanTheViewStillScrolls) {
+  log.show();
+  log.AddMsg(std::string(kRefusal) + "\t" + kRefusal);
+  log.StartLog("Scan All");
+  QCoreApplication::processEvents();
+  const QScrollBar* bar = log.lbLog->horizontalScrollBar();
+  EXPECT_EQ(bar->maximum(), 0);
+  log.AddMsg(kRefusal);
+  QCoreApplication::processEvents();
+  const QFontMetrics metrics(log.lbLog->font());
+  const int lineWidth = LogLineWidth(kRefusal, [&](const std::string& Text) { return metrics.horizontalAdvance(Qs(Text)); });
+  ASSERT_GT(lineWidth, log.lbLog->viewport()->width());
+  EXPECT_GE(bar->maximum() + log.lbLog->viewport()->width(), lineWidth);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTabBar>
 #include <QTest>
 
 #include "AppObjects.h"
@@ -173,6 +174,43 @@ TEST_F(MainApplisTest, ALanguageSwitchKeepsTheShownApplicationsOwnSearchPath) {
   fm.miFrench->trigger();
   EXPECT_EQ(path(a), "/lib/a;x");
   EXPECT_EQ(path(b), "/lib/b");
+}
+
+// The source-file page's tab names the application a click on it opens,
+// after a language switch too, with or without an application current.
+TEST_F(MainApplisTest, AfterALanguageSwitchTheTabNamesWhatItOpens) {
+  const std::string alpha = WriteProject("Alpha", {});
+  const std::string greenhouse = Sample();
+  TfmMain& fm = Open();
+  Register(alpha);
+  const auto tab = [&] { return As(fm.PageControl1->tabText(fm.PageControl1->indexOf(fm.tsUnits))); };
+  const auto clickTab = [&] {
+    QTabBar* bar = fm.PageControl1->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(fm.PageControl1->indexOf(fm.tsUnits)).center());
+  };
+  // None current, Alpha shown.
+  ClickRow(fm.lbApps, 0);
+  ASSERT_EQ(CurrentAppli, nullptr);
+  fm.miFrench->trigger();
+  EXPECT_EQ(tab(), alpha);
+  // Greenhouse current, Alpha shown.
+  OpenProject(greenhouse);
+  ChoosePage(fm.tsApplis);
+  ClickRow(fm.lbApps, 0);
+  EXPECT_EQ(tab(), alpha);
+  fm.miEnglish->trigger();
+  EXPECT_EQ(tab(), alpha);
+  clickTab();
+  ASSERT_EQ(fm.PageControl1->ActivePage(), fm.tsUnits);
+  EXPECT_EQ(CurrentAppli->FileName, alpha);
+  EXPECT_EQ(tab(), alpha);
+  // On the source-file page, the current application.
+  ChoosePage(fm.tsApplis);
+  ClickRow(fm.lbApps, 1);
+  clickTab();
+  fm.miFrench->trigger();
+  EXPECT_EQ(CurrentAppli->FileName, greenhouse);
+  EXPECT_EQ(tab(), greenhouse);
 }
 
 TEST_F(MainApplisTest, ADragInTheListShowsTheLineItEndsOnAndKeepsTheTypedPathWithItsApplication) {

@@ -200,4 +200,36 @@ TEST_F(MainMenusTest, TheGuideTogglesAndRefreshesOnlyForTheMainWindow) {
   EXPECT_EQ(fmGuide->GuideState, 1);
 }
 
+// The guide and the log stay on top of the program's windows; the modal
+// forms, made with their opener as owner, stand above them while shown.
+TEST_F(MainMenusTest, TheModalFormsStandAboveTheGuideAndTheLogWhileShown) {
+  TfmMain& fm = Open();
+  OpenProject(Sample());
+  fm.tStart->Tick();  // the guide
+  ASSERT_TRUE(fmGuide->isVisible());
+  ASSERT_TRUE(fmLog->isVisible());
+  std::vector<std::pair<QString, QWidget*>> seen;  // the modal forms on top, with their owners
+  const auto record = [&](QWidget* modal) {
+    if (modal->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) seen.emplace_back(modal->objectName(), modal->parentWidget());
+  };
+  const auto look = [&](QWidget* modal) {
+    record(modal);
+    modal->close();
+  };
+  {
+    ModalAnswer about(look);
+    fm.miHelpAbout->trigger();
+    EXPECT_TRUE(about.Done());
+  }
+  ClickRow(fm.clbFiles, 0, 7);
+  SecureCode(false, record);
+  {
+    ModalAnswer legend(look);
+    fmEditor->miHelpColors->trigger();
+    EXPECT_TRUE(legend.Done());
+  }
+  using Seen = std::vector<std::pair<QString, QWidget*>>;
+  EXPECT_EQ(seen, (Seen{{"AboutBox", &fm}, {"fmScanOptions", fmEditor}, {"fmInfosColors", fmEditor}}));
+}
+
 }  // namespace

@@ -339,6 +339,40 @@ TEST_F(MainUnitsTest, TheGuideKeepsTheScannersTextWhenTheMainWindowIsActivatedAf
   EXPECT_EQ(fmGuide->GuideState, 10);
 }
 
+// The user goes from one window to the other: the guide tells of the one
+// that is active, after a page change too.
+TEST_F(MainUnitsTest, TheGuideShowsTheTextOfTheWindowThatIsActive) {
+  TfmMain& fm = OpenSample();
+  fm.tStart->Tick();  // the guide
+  Tick(0);
+  SecureCode(false);
+  const auto activate = [](QWidget* window) {
+    window->activateWindow();
+    QTRY_VERIFY(QApplication::activeWindow() == window);
+  };
+  const std::string scanner = "Source Files Scanner : Lumbrick code is maintained here.";
+  activate(fmEditor);
+  EXPECT_EQ(As(fmGuide->lbHeader->text()), scanner);
+  activate(&fm);
+  EXPECT_EQ(fmGuide->GuideState, 10);
+  EXPECT_EQ(As(fmGuide->lbHeader->text()),
+            "Source Files of Application : source files related to the application are listed here.");
+  activate(fmEditor);
+  EXPECT_EQ(fmGuide->GuideState, 1001);
+  EXPECT_EQ(As(fmGuide->lbHeader->text()), scanner);
+  activate(&fm);
+  ChoosePage(fm.tsApplis);
+  EXPECT_EQ(As(fmGuide->lbHeader->text()),
+            "List of Applications : DPR files are registered here in order to maintain their code.");
+  activate(fmEditor);
+  EXPECT_EQ(fmGuide->GuideState, 1001);
+  EXPECT_EQ(As(fmGuide->lbHeader->text()), scanner);
+  EXPECT_EQ(fmGuide->HelpFile, "scanner.htm");
+  activate(&fm);
+  EXPECT_EQ(fmGuide->GuideState, 1);
+  EXPECT_EQ(fmGuide->HelpFile, "applis.htm");
+}
+
 TEST_F(MainUnitsTest, WhileTheScannerIsShownThePagesLeaveItsUnitsAlone) {
   TfmMain& fm = OpenSample();
   Register(WriteProject("Orchard", {}));

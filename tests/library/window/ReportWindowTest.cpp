@@ -122,6 +122,31 @@ TEST_F(ReportWindowTest, YesThenCreateWritesAndOpensTheReport) {
   EXPECT_FALSE(fmLumbrick == nullptr);
 }
 
+// A log or a guide stays on top of the program's windows: the report window
+// stands above them while it is shown, so "Create BugReport" is never
+// covered; afterwards it is an ordinary window again.
+TEST_F(ReportWindowTest, TheReportStandsAboveTheAlwaysOnTopWindowsWhileShown) {
+  TForm log;
+  log.setWindowFlag(Qt::WindowStaysOnTopHint);
+  log.setGeometry(72, 34, 646, 342);
+  log.show();
+  bool onTop = false;
+  QWidget* modal = nullptr;
+  ModalAnswer answer(ModalAnswer::Click("btYes"));
+  answer.Then([&](QWidget* report) {
+    onTop = report->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    modal = QApplication::activeModalWidget();
+    report->findChild<QToolButton*>("btClose")->click();
+  });
+  button->click();
+  EXPECT_TRUE(answer.Done());
+  auto* window = dynamic_cast<TfmLumbrick*>(fmLumbrick);
+  EXPECT_EQ(modal, window);
+  EXPECT_TRUE(onTop);
+  EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_FALSE(window->isVisible());
+}
+
 TEST_F(ReportWindowTest, FrenchTextsThenEnglishAgainAndClose) {
   lib->Language = 2;
   QString caption, create, close, tabUser;

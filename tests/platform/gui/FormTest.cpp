@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <vector>
 
 #include "ExceptionRecorder.h"
 #include "Guard.h"
@@ -156,6 +157,49 @@ TEST(Form, AFormDeletedWhileModalEndsTheShow) {
   auto* form = new ChoiceForm;
   ModalAnswer answer([](QWidget* modal) { delete modal; });
   EXPECT_EQ(form->ShowModal(), mrCancel);
+}
+
+// Always-on-top windows of the program (a guide, a log) never cover the
+// modal form being answered; once it closes it stacks as it did before, and
+// it opens again where it was.
+TEST(Form, AModalFormStandsAboveEveryWindowWhileItIsShown) {
+  TForm log;
+  log.setWindowFlag(Qt::WindowStaysOnTopHint);
+  log.show();
+  TForm opener;
+  opener.show();
+  auto* form = new ChoiceForm;
+  form->setParent(&opener, Qt::Window);
+  form->setGeometry(42, 45, 300, 200);
+  bool onTop = false;
+  QWidget* modal = nullptr;
+  QWidget* parent = nullptr;
+  std::vector<QRect> places;
+  const auto look = [&](QWidget* shown) {
+    onTop = shown->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    modal = QApplication::activeModalWidget();
+    parent = shown->parentWidget();
+    places.push_back(shown->geometry());
+    ModalAnswer::Click("btOk")(shown);
+  };
+  ModalAnswer answer(look);
+  EXPECT_EQ(form->ShowModal(), mrOk);
+  EXPECT_TRUE(answer.Done());
+  EXPECT_TRUE(onTop);
+  EXPECT_EQ(modal, form);
+  EXPECT_EQ(parent, &opener);
+  EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_TRUE(form->isWindow());
+  ModalAnswer again(look);
+  EXPECT_EQ(form->ShowModal(), mrOk);
+  EXPECT_TRUE(onTop);
+  ASSERT_EQ(places.size(), 2u);
+  EXPECT_EQ(places[1], places[0]);
+  // A window on top of its own stays so.
+  log.hide();
+  ModalAnswer close([](QWidget* shown) { shown->close(); });
+  EXPECT_EQ(log.ShowModal(), mrCancel);
+  EXPECT_TRUE(log.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 }  // namespace

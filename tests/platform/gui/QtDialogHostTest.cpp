@@ -75,6 +75,68 @@ TEST(QtDialogHost, ABoxBelongsToTheActiveWindowAndStaysOnTop) {
   EXPECT_TRUE(onTop);
 }
 
+// A modal dialog that is shown owns the boxes it opens, even while another
+// window holds the activation.
+TEST(QtDialogHost, AShownModalDialogOwnsTheBoxesItOpens) {
+  TForm opener;
+  opener.show();
+  TForm dialog;
+  QWidget* active = nullptr;
+  QWidget* owner = nullptr;
+  ModalAnswer answer([&](QWidget*) {
+    opener.activateWindow();
+    QTRY_VERIFY(QApplication::activeWindow() == &opener);
+    active = QApplication::activeWindow();
+    ShowMessage("From the dialog");
+    dialog.close();
+  });
+  answer.Then([&](QWidget* box) {
+    owner = box->parentWidget();
+    ModalAnswer::Click("btOK")(box);
+  });
+  dialog.ShowModal();
+  EXPECT_TRUE(answer.Done());
+  EXPECT_EQ(active, &opener);
+  EXPECT_EQ(owner, &dialog);
+}
+
+// The window a box belongs to goes while the box is open, the box with it:
+// the box is not looked at again and its answer is lost.
+TEST(QtDialogHost, ABoxWhoseOwnerWentIsNotTouched) {
+  auto* owner = new TForm;
+  owner->show();
+  owner->activateWindow();
+  QTRY_VERIFY(QApplication::activeWindow() == owner);
+  ModalAnswer answer([&](QWidget* box) {
+    ModalAnswer::Click("btYes")(box);
+    delete owner;
+  });
+  EXPECT_EQ(MessageDlg("Remove it ?", TMsgDlgType::mtConfirmation, mbYes | mbNo), mrCancel);
+  EXPECT_TRUE(answer.Done());
+
+  owner = new TForm;
+  owner->show();
+  owner->activateWindow();
+  QTRY_VERIFY(QApplication::activeWindow() == owner);
+  ModalAnswer typed([&](QWidget* box) {
+    ModalAnswer::Type(QStringLiteral("Bench 4"))(box);
+    delete owner;
+  });
+  std::string value = "None";
+  EXPECT_FALSE(InputQuery("Station Label", "Enter New Station Label", value));
+  EXPECT_EQ(value, "None");
+}
+
+// A name the file system gave, in UTF-8, shown as it is spelt.
+TEST(QtDialogHost, AUtf8TextShowsAsTheFileSystemSpellsIt) {
+  SeenBox seen;
+  ModalAnswer answer(Inspect(seen, ModalAnswer::Click("btOK")));
+  MessageDlgUtf8("/home/ren\xC3\xA9/\xCE\xB1\xCE\xB2\xCE\xB3 \xE2\x98\x83.pas\r\nCannot be Used", TMsgDlgType::mtError,
+                 mbOK);
+  EXPECT_TRUE(answer.Done());
+  EXPECT_EQ(seen.text, QString::fromUtf8("/home/ren\u00e9/\u03b1\u03b2\u03b3 \u2603.pas\nCannot be Used"));
+}
+
 TEST(QtDialogHost, AMessageDialogIsAnsweredByItsButton) {
   SeenBox seen;
   ModalAnswer answer(Inspect(seen, ModalAnswer::Click("btNo")));
