@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "CodeOptions.h"
+#include "Files.h"
 #include "KeywordKinds.h"
 #include "Lumbrick.h"
 #include "ScanActions.h"
@@ -52,10 +54,16 @@ struct TSourceScanner::TEditWindow {
   // a keyword it takes out is still referred to. The edits of one scan add
   // no link to a keyword that was there before it.
   void CountReferrers();
+  // How much the scan's edits can lengthen the text at most, from the scan
+  // actions and the routines' states: the blocks to add with their Try
+  // lines, routine texts and indentation, the routine texts to rewrite, and
+  // the library unit's name. Needs IndexRoutines.
+  void MeasureGrowth();
 
   TSourceScanner& S;
   bool HeadHoldsUses = false;
   int Pending = 0;  // the shift owed to the keywords held aside
+  std::size_t Growth = 0;  // MeasureGrowth's
   std::vector<TRoutineInfo*> LatestBegin;
   std::unordered_map<const TRoutineInfo*, int> RoutineIndex;
   std::unordered_map<const TKeywordInfo*, int> Referrers;
@@ -69,6 +77,64 @@ struct TSourceScanner::TEditWindow {
   std::vector<std::unique_ptr<TKeywordInfo>> RestKeywords;
   std::size_t RestKeywordFrom = 0;
 };
+
+namespace {
+
+// The blanks and TABs in code that open the widest line of the text: no
+// routine's margin or tabulation is wider.
+std::size_t WidestIndent(const TSourceScanner& S) try {
+  std::size_t widest = 0;
+  const std::size_t size = S.Text.size();
+  for (std::size_t p = 0; p < size;) {
+    std::size_t indent = 0;
+    for (; p < size && S.Text[p] != '\n'; ++p) {
+      const char c = S.Text[p];
+      if (!S.CharIsCode(static_cast<int>(p) + 1)) continue;  // a comment's characters
+      if (c != ' ' && c != '\t') break;
+      ++indent;
+    }
+    widest = std::max(widest, indent);
+    const std::size_t lf = S.Text.find('\n', p);
+    p = lf == std::string::npos ? size : lf + 1;
+  }
+  return widest;
+} catch (...) {
+  VIX->Push("Function WidestIndent");
+  throw;
+}
+
+// The longest routine text BuildExceptBloc can make for R: the unit's file
+// name, the kind, the class, the name and the parameters, each with what
+// goes around it; removing quotes and joining lines only shorten it.
+std::size_t RoutineTextBound(const std::string& FileName, const TRoutineInfo& R) try {
+  return ExtractFileName(FileName).size() + 3 + R.GetKeyword().size() + 1 + R.ClassName.size() + 1 + R.Name.size() +
+         R.Params.size() + 2;
+} catch (...) {
+  VIX->Push("Function RoutineTextBound");
+  throw;
+}
+
+// An empty string whose buffer holds Room characters, written once in steps
+// between which the log may process events. Memory fresh from the system
+// costs its first writing, page by page, far more than a copy into memory
+// already written: the edits, and above all the Close after a Cancel, which
+// puts back the whole text held aside, then meet none.
+std::string WrittenRoom(std::size_t Room) try {
+  constexpr std::size_t kStep = std::size_t{1} << 18;
+  std::string s;
+  s.reserve(Room);
+  while (s.size() < Room) {
+    s.append(std::min(kStep, Room - s.size()), ' ');
+    ScanPulse();
+  }
+  s.clear();  // the buffer stays
+  return s;
+} catch (...) {
+  VIX->Push("Function WrittenRoom");
+  throw;
+}
+
+}  // namespace
 
 TSourceScanner::TEditWindow::TEditWindow(TSourceScanner& AScanner) try : S(AScanner) {
   S.FWindow = this;
@@ -87,15 +153,19 @@ TSourceScanner::TEditWindow::~TEditWindow() try {
 void TSourceScanner::TEditWindow::HoldAsideFrom(std::size_t End) try {
   End = std::min(End, S.Text.size());
   // The whole text moves aside and the window takes a copy of its head: the
-  // text is not copied in full.
-  const std::size_t room = S.Text.size() + S.Text.size() / 8;
+  // text is not copied in full. The window's text gets the room the whole
+  // scan needs, so that it is never copied again; a Cancel meanwhile leaves
+  // the scanner as it was.
+  const std::size_t room = S.Text.size() + Growth;
+  std::string text = WrittenRoom(room);
+  std::string status = WrittenRoom(room);
+  text.assign(S.Text, 0, End);
+  status.assign(S.TextStatus, 0, End);
   RestText = std::move(S.Text);
   RestStatus = std::move(S.TextStatus);
   RestFrom = End;
-  S.Text.reserve(room);
-  S.TextStatus.reserve(room);
-  S.Text.assign(RestText, 0, End);
-  S.TextStatus.assign(RestStatus, 0, End);
+  S.Text = std::move(text);
+  S.TextStatus = std::move(status);
   const int first = S.FirstKeywordAfter(static_cast<int>(End));
   RestKeywords.clear();
   RestKeywordFrom = 0;
@@ -200,6 +270,48 @@ void TSourceScanner::TEditWindow::CountReferrers() try {
   throw;
 }
 
+void TSourceScanner::TEditWindow::MeasureGrowth() try {
+  const std::size_t widest = WidestIndent(S);
+  const std::size_t variable = CodeOptions.QuellumVar.size();
+  std::size_t growth = 0;
+  for (std::size_t i = 0; i < S.Routines.size(); ++i) {
+    if (i % 64 == 0) ScanPulse();
+    const TRoutineInfo* r = S.Routines[i];
+    if (r->CodeState == 3 && ScanActions.Incorrect == 2) {
+      growth += RoutineTextBound(S.FileName, *r);  // in place of the old one
+      continue;
+    }
+    // Routines whose links do not fit the text are refused.
+    if (r->CodeState != 1 || ScanActions.Missing != 3 || r->kiBegin == nullptr || r->kiEnd == nullptr ||
+        r->kiBegin->Position < 1 || r->kiEnd->Position <= r->kiBegin->Position ||
+        r->kiEnd->Position > static_cast<int>(S.Text.size()))
+      continue;
+    // A routine's own margin and tabulation stay until its edit. A nested
+    // one takes its tabulation from the line after its outer routine's
+    // begin, edited before it: a Try line there (margin and tabulation), or
+    // a body line.
+    const bool nested = S.GetLevel1Routine(r) != r;
+    const std::size_t margin = nested ? widest : S.GetRoutineMargin(r).size();
+    const std::size_t tab = nested ? 2 * widest : S.GetRoutineTabulation(r).size();
+    const std::size_t lead = margin + tab;
+    const auto body = S.Text.begin();
+    const auto lines = static_cast<std::size_t>(
+        std::count(body + r->kiBegin->Position, body + r->kiEnd->Position - 1, '\n'));
+    // The Try line, the block's line with a lead after each of its (at
+    // most three) line breaks and its two tabulations, the routine text,
+    // and a tabulation more on each line of the body.
+    growth += lead + 5 + 4 * lead + 2 + 33 + 2 * tab + variable + RoutineTextBound(S.FileName, *r) + lines * tab;
+  }
+  // The library unit: a clause of its own at most, or a name in each
+  // configuration's clause.
+  if (S.FConditionalUses)
+    for (const auto& [at, added] : S.PlanLibraryUnit().Insertions) growth += added.size();
+  Growth = growth + 32;
+} catch (...) {
+  VIX->Push("Procedure TEditWindow.MeasureGrowth");
+  throw;
+}
+
 void TSourceScanner::TEditWindow::Take(std::size_t RestEnd) try {
   S.Text.append(RestText, RestFrom, RestEnd - RestFrom);
   S.TextStatus.append(RestStatus, RestFrom, RestEnd - RestFrom);
@@ -226,6 +338,7 @@ void TSourceScanner::ScanRoutines() try {
   window.IndexRoutines();
   window.LookAtUsesClauses();
   window.CountReferrers();
+  window.MeasureGrowth();
   window.HoldAsideFrom(Keywords.empty() ? Text.size() : std::max(Keywords.front()->Position - 1, 0));
   for (int i = 0; i < count; ++i) {
     const TRoutineInfo* r = Routines[i];

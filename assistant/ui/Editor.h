@@ -209,6 +209,14 @@ class TfmEditor final : public TForm {
   // Scan File and Scan All: the work between the log's start (Title after
   // the project file) and its end, the window busy and disabled meanwhile.
   void RunScanOperation(const std::string& Title, const std::function<void()>& Work);
+  // After a scan, the unit of Row (none when below 0) shown again with what
+  // the scan did: a Cancel stops the work that is left, never the showing
+  // of what was done, so one pressed meanwhile waits for the operation's end.
+  void ShowScanned(int Row);
+  // The unit's summary in the memo, with its structure error under it.
+  void ShowSummary(const TUnit& U);
+  // Empties the memo, which then shows no summary.
+  void ClearMemo();
   // Reads the unit's file; when it cannot be read, the scanner is emptied:
   // the text it still holds (read, and perhaps changed, by a former window)
   // is no longer the file's.
@@ -250,6 +258,8 @@ class TfmEditor final : public TForm {
   std::unordered_set<const TUnit*> FSaveFailed;
   // A unit was saved since StoreSaveDates last wrote the dates.
   bool FDatesToStore = false;
+  // The memo shows the summary of the unit shown.
+  bool FSummaryShown = false;
   // The source position of the memo's first character.
   int FMemoOrigin = 1;
   // The memo's font size in points.

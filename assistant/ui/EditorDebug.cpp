@@ -45,7 +45,7 @@ void TfmEditor::miDebugCodeMemoClick(QObject*) try {
 
 void TfmEditor::miDebugKeywordMemoClick(QObject*) try {
   if (CurrentUnit == nullptr) return;
-  mCode->Clear();
+  ClearMemo();
   mCode->SetText(CurrentUnit->Scanner->DebugGetKeyWordsText(), clBlack);
 } catch (...) {
   VIX->Push("Procedure TfmEditor.miDebugKeywordMemoClick");

@@ -107,7 +107,7 @@ void TfmEditor::DoSourcesSelectCell(int Row) try {
         // scanner, also when showing it stops early.
         Clear_sgProcs();
         CheckAppli();
-        mCode->Clear();
+        ClearMemo();
         fmLog->DisplayInfo("");
         if (MainStatusBar) MainStatusBar->SetSimpleText("  ");
         Application->ProcessMessages();
@@ -127,13 +127,10 @@ void TfmEditor::DoSourcesSelectCell(int Row) try {
           });
         s.GetStats(s.Modifications, s.ActualCodeStatus);
         Clear_sgProcs();
-        mCode->SetText(u->StatusMessage(), clNavy);
-        AlignSummaryColumns(*mCode);
+        if (s.ErrorCode != 0) u->Status = "Error";
+        ShowSummary(*u);
         if (s.ErrorCode != 0) {
-          u->Status = "Error";
           sgProcs->SetRowCount(1);
-          mCode->AddLine("\r\n" + Trt("Source File has Errors :"), clRed);
-          mCode->AddLine(s.GetErrorMessage(), clRed);
         } else {
           const int current = sgProcs->Row();
           const int routines = static_cast<int>(s.Routines.size());
@@ -157,6 +154,28 @@ void TfmEditor::DoSourcesSelectCell(int Row) try {
       });
 } catch (...) {
   VIX->Push("Procedure TfmEditor.DoSourcesSelectCell");
+  throw;
+}
+
+void TfmEditor::ShowSummary(const TUnit& U) try {
+  mCode->SetText(U.StatusMessage(), clNavy);
+  AlignSummaryColumns(*mCode);
+  const TSourceScanner& s = *U.Scanner;
+  if (s.ErrorCode != 0) {
+    mCode->AddLine("\r\n" + Trt("Source File has Errors :"), clRed);
+    mCode->AddLine(s.GetErrorMessage(), clRed);
+  }
+  FSummaryShown = true;
+} catch (...) {
+  VIX->Push("Procedure TfmEditor.ShowSummary");
+  throw;
+}
+
+void TfmEditor::ClearMemo() try {
+  mCode->Clear();
+  FSummaryShown = false;
+} catch (...) {
+  VIX->Push("Procedure TfmEditor.ClearMemo");
   throw;
 }
 

@@ -181,6 +181,7 @@ void TfmEditor::btIgnoreCodeClick(QObject*) try {
 
 void TfmEditor::ShowSourceInMemo(const std::string& Source, int Origin) try {
   mCode->SetText(MemoText(Source), clBlack);
+  FSummaryShown = false;
   FMemoOrigin = Origin;
 } catch (...) {
   VIX->Push("Procedure TfmEditor.ShowSourceInMemo");
@@ -197,7 +198,7 @@ void TfmEditor::ColorSourceRange(int P, int Length, const QColor& Color) try {
 }
 
 void TfmEditor::RoutineToMemo(int Row) try {
-  mCode->Clear();
+  ClearMemo();
   if (CurrentUnit == nullptr || Row < 0) return;
   TSourceScanner& s = *CurrentUnit->Scanner;
   if (Row >= static_cast<int>(s.Routines.size())) return;

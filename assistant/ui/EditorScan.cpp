@@ -132,13 +132,23 @@ void TfmEditor::RunScanOperation(const std::string& Title, const std::function<v
   throw;
 }
 
+void TfmEditor::ShowScanned(int Row) try {
+  if (Row < 0) return;
+  // A Cancel pressed meanwhile waits for the operation's end.
+  const TfmLog::TCancelHeld held(*fmLog);
+  DoSourcesSelectCell(Row);
+} catch (...) {
+  VIX->Push("Procedure TfmEditor.ShowScanned");
+  throw;
+}
+
 void TfmEditor::miScanFileClick(QObject*) try {
   RunScanOperation(Trt("Scan Source File"), [this] {
     ScanUnit(CurrentUnit);
     sgSources->Invalidate();
     sgProcs->Invalidate();
     fmLog->Success = true;
-    if (sgSources->Row() >= 0) DoSourcesSelectCell(sgSources->Row());
+    ShowScanned(sgSources->Row());
   });
 } catch (...) {
   VIX->Push("Procedure TfmEditor.miScanFileClick");
@@ -164,7 +174,7 @@ void TfmEditor::miScanAllClick(QObject*) try {
     if (CurrentUnit != nullptr)
       for (int row = 0; row < sgSources->RowCount(); ++row)
         if (sgSources->Objects(row) == CurrentUnit) {
-          DoSourcesSelectCell(row);
+          ShowScanned(row);
           break;
         }
   });
@@ -204,6 +214,8 @@ void TfmEditor::SaveUnit(TUnit* U) try {
   U->LastUpdate = now;
   if (CurrentAppli && now > CurrentAppli->LastUpdate) CurrentAppli->LastUpdate = now;
   FDatesToStore = true;
+  // The summary shown gives the date of the file just written.
+  if (U == CurrentUnit && FSummaryShown) ShowSummary(*U);
 } catch (...) {
   VIX->Push("Procedure TfmEditor.SaveUnit");
   throw;

@@ -250,7 +250,7 @@ void TfmLog::ShowProgress(TProgressLabel* Line, const std::string& Text, bool Ma
       FLastPass.Start();
       Application->ProcessMessages();
     }
-    if (MayAbort && FCancelled) Abort();
+    if (MayAbort && Cancelled()) Abort();
   } else {
     ShowInStatusBar(Line == lbInfo ? lbInfo->Text() : lbInfo->Text() + " - " + lbInfoPlus->Text());
   }
@@ -274,11 +274,20 @@ bool TfmLog::ProgressDue() const try {
 }
 
 void TfmLog::Pulse() try {
-  if (isVisible() && (FCancelled || PassDue())) ShowProgress(lbInfoPlus, lbInfoPlus->Text(), true);
+  if (isVisible() && (Cancelled() || PassDue())) ShowProgress(lbInfoPlus, lbInfoPlus->Text(), true);
 } catch (...) {
   VIX->Push("Procedure TfmLog.Pulse");
   throw;
 }
+
+TfmLog::TCancelHeld::TCancelHeld(TfmLog& Log) try : FLog(Log) {
+  ++FLog.FCancelHeld;
+} catch (...) {
+  VIX->Push("Constructor TCancelHeld.Create");
+  throw;
+}
+
+TfmLog::TCancelHeld::~TCancelHeld() { --FLog.FCancelHeld; }
 
 void TfmLog::Lock(bool Locked) try {
   btSave->setEnabled(!Locked);
@@ -299,6 +308,20 @@ void TfmLog::btOkClick(QObject*) try {
 } catch (...) {
   VIX->Push("Procedure TfmLog.btOkClick");
   throw;
+}
+
+void TfmLog::FormCloseQuery(bool& CanClose) try {
+  CanClose = !TOperation::Running();
+} catch (...) {
+  VIX->Push("Procedure TfmLog.FormCloseQuery");
+  throw;
+}
+
+void TfmLog::setVisible(bool Visible) {
+  // Hidden, the window would take the operation's event passes with it: the
+  // program would answer nothing, Cancel included, until the operation ends.
+  if (!Visible && isVisible() && TOperation::Running()) return;
+  TForm::setVisible(Visible);
 }
 
 void TfmLog::btCancelClick(QObject*) try {

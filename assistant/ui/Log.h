@@ -18,7 +18,9 @@
 // a name only UTF-8 can spell is written with AddMsgUtf8. While the window
 // is visible the progress calls process pending events and raise the silent
 // abort once Cancel was pressed; while it is hidden they write to the main
-// status bar (StatusText.h) and never abort.
+// status bar (StatusText.h) and never abort. While an operation runs the
+// window stays shown: closing or hiding it is refused, so that its progress
+// still shows, the program still answers and Cancel stays within reach.
 #pragma once
 
 #include <QRect>
@@ -65,9 +67,24 @@ class TfmLog final : public TForm, public TOperationLog {
   void TranslateFirst();
   // The cancel request of the running operation, the window's public Boolean
   // Cancelled: set by btCancel, read by the progress calls and the callers'
-  // loops, cleared by StartLog and TerminateLog.
-  bool Cancelled() const override { return FCancelled; }
+  // loops, cleared by StartLog and TerminateLog. It reads False while the
+  // request is held (TCancelHeld).
+  bool Cancelled() const override { return FCancelled && FCancelHeld == 0; }
   void SetCancelled(bool Value) { FCancelled = Value; }
+  // While one lives, a cancel request waits: the progress calls go on
+  // processing events but raise no abort, and Cancelled() reads False; the
+  // operation still ends "Aborted by User". A cancel stops the work that is
+  // left, never the showing of what was done, which runs under one.
+  class TCancelHeld {
+   public:
+    explicit TCancelHeld(TfmLog& Log);
+    ~TCancelHeld();
+    TCancelHeld(const TCancelHeld&) = delete;
+    TCancelHeld& operator=(const TCancelHeld&) = delete;
+
+   private:
+    TfmLog& FLog;
+  };
   // Set by the caller when its work ran to its end; cleared by StartLog.
   bool Success = false;
   void SetSuccess(bool Value) override { Success = Value; }
@@ -90,6 +107,10 @@ class TfmLog final : public TForm, public TOperationLog {
   void btCancelClick(QObject* Sender);
   void btSaveClick(QObject* Sender);
   void lbLogDrawItem(QPainter& Canvas, int Index, const QRect& Rect, TOwnerDrawState State);
+  // Refused while an operation runs, without a message, as the busy scanner
+  // window refuses: the window manager's close, Close, and any hiding.
+  void FormCloseQuery(bool& CanClose) override;
+  void setVisible(bool Visible) override;
 
   TOwnerDrawListBox* lbLog;
   QWidget* Panel1;
@@ -117,6 +138,7 @@ class TfmLog final : public TForm, public TOperationLog {
   TTimeStamp StartTime;
   TTimeStamp EndTime;
   bool FCancelled = false;
+  int FCancelHeld = 0;  // TCancelHeld alive
   std::vector<std::string> FLines;
   std::vector<bool> FUtf8;  // per line: its text is UTF-8
   // How wide the widest line since ClearLog is drawn, in pixels: the list

@@ -240,12 +240,14 @@ TEST_F(EditorWindowTest, AddCodeRefusedOnAnIgnoredRoutineLeavesItIgnoredAndSaysW
   OpenEditor();
   ClickRow(editor->sgProcs, 1);
   ClickRow(editor->sgProcs, 0);
+  const std::string status = UnitAt(0).Scanner->TextStatus;
   editor->btAddCode->click();
   ASSERT_EQ(dialogs.Shown().size(), 1u);
   EXPECT_EQ(dialogs.Last().type, TMsgDlgType::mtError);
   EXPECT_EQ(dialogs.Last().text, "Other keywords share the begin or the end line");
   const TSourceScanner& s = *UnitAt(0).Scanner;
   EXPECT_EQ(s.Text, source);
+  EXPECT_EQ(s.TextStatus, status);  // the marker is a comment again
   EXPECT_EQ(s.FileState, 0);
   EXPECT_EQ(editor->GetRI(0)->CodeState, 4);
   EXPECT_EQ(editor->GetRI(0)->State, 4);

@@ -177,6 +177,23 @@ TEST_F(EditorSaveTest, AFailedWriteLeavesTheFileAndTheUnitModifiedAndSaveAllGoes
   EXPECT_EQ(UnitAt(0).Scanner->FileState, 2);
 }
 
+TEST_F(EditorSaveTest, AfterSaveAllTheSummaryShowsTheDateOfTheFileJustWritten) {
+  OpenProject({{"Unit1.pas", units::Unit1}});
+  GUIOptions.ConfirmOverwrite = false;
+  ScanActions = {0, 2, 3};
+  const std::string path = UnitPath("Unit1.pas");
+  std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) - std::chrono::hours(48));
+  OpenEditor();
+  editor->miScanFile->trigger();  // the unit modified, its summary shown again
+  ASSERT_EQ(MemoLines().at(0), path);
+  const std::string read = MemoLines().at(1);
+  editor->miSaveAll->trigger();
+  ASSERT_EQ(UnitAt(0).Scanner->FileState, 2);
+  EXPECT_NE(MemoLines().at(1), read);
+  EXPECT_EQ(MemoLines().at(1), DateTimeToStr(UnitAt(0).FileDate));
+  EXPECT_EQ(MemoLines().back(), "Code Modifications\tAdded : 2\tUpdated : 1\tRemoved : 0");
+}
+
 TEST_F(EditorSaveTest, TheSaveDatesReachTheUnitListAndTheSettingsWhenTheWindowCloses) {
   OpenProject({{"Unit1.pas", units::Unit1}});
   GUIOptions.ConfirmOverwrite = false;

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "AppObjects.h"
 #include "EditorFixture.h"
@@ -58,6 +59,124 @@ class OperationTest : public EditorTest {
  protected:
   OperationTest() { log.show(); }
 };
+
+// At the Nth routine of the routine scan the Nth action is queued; it runs at
+// the next routine's event pass, a few screen frames later.
+class AtEachRoutine final : public TScanProgress {
+ public:
+  explicit AtEachRoutine(std::vector<std::function<void()>> Acts)
+      : acts_(std::move(Acts)), previous_(SetScanProgress(this)) {}
+  ~AtEachRoutine() override { SetScanProgress(previous_); }
+  AtEachRoutine(const AtEachRoutine&) = delete;
+  AtEachRoutine& operator=(const AtEachRoutine&) = delete;
+
+  void DisplayInfoPlus(const std::string& Text) override {
+    fmLog->DisplayInfoPlus(Text);
+    if (!Text.starts_with("Routine ") || next_ >= acts_.size()) return;
+    QTimer::singleShot(0, fmLog, acts_[next_++]);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  bool Cancelled() const override { return fmLog->Cancelled(); }
+  bool ProgressDue() const override { return true; }
+  std::size_t Done() const { return next_; }
+
+ private:
+  std::vector<std::function<void()>> acts_;
+  std::size_t next_ = 0;
+  TScanProgress* previous_;
+};
+
+// The log's Close button, the window manager's close and a hiding are all
+// refused while the scan runs: the log stays, its progress goes on and its
+// Cancel still stops the scan.
+TEST_F(OperationTest, TheLogStaysShownDuringAnOperationAndItsCancelStillStopsIt) {
+  OpenProject({{"Unit1.pas", units::Unit1}});
+  ScanActions = {0, 2, 3};
+  OpenEditor();
+  bool closed = true;
+  bool shown = false;
+  std::string progress;
+  {
+    const AtEachRoutine user({[&] {
+                                QTest::mouseClick(log.btOk, Qt::LeftButton);
+                                closed = log.close();
+                                log.hide();
+                              },
+                              [&] {
+                                shown = log.isVisible();
+                                progress = log.lbInfoPlus->Text();
+                                QTest::mouseClick(log.btCancel, Qt::LeftButton);
+                              }});
+    editor->miScanFile->trigger();
+    ASSERT_EQ(user.Done(), 2u);
+  }
+  EXPECT_FALSE(closed);
+  EXPECT_TRUE(shown);
+  EXPECT_EQ(progress, "Routine 3 / 6");  // shown after the closes
+  EXPECT_EQ(log.lbInfo->Text(), "Aborted by User (0 s)");
+  EXPECT_EQ(UnitAt(0).Scanner->Routines[4]->State, -1);  // Epsilon was not reached
+  EXPECT_TRUE(log.close());  // once the operation is over
+  EXPECT_FALSE(log.isVisible());
+}
+
+// Clicks Cancel once the routine scan has counted its routines (the empty
+// text that ends "Computing Statistics..."), as the red lines of the refused
+// routines are written: no event pass happens while they are written, so the
+// click waits for the one that shows the unit again.
+class CancelAfterTheCounts final : public TScanProgress {
+ public:
+  CancelAfterTheCounts() : previous_(SetScanProgress(this)) {}
+  ~CancelAfterTheCounts() override { SetScanProgress(previous_); }
+  CancelAfterTheCounts(const CancelAfterTheCounts&) = delete;
+  CancelAfterTheCounts& operator=(const CancelAfterTheCounts&) = delete;
+
+  void DisplayInfoPlus(const std::string& Text) override {
+    fmLog->DisplayInfoPlus(Text);
+    if (Text == "Computing Statistics...") counting_ = true;
+    if (!Text.empty() || !counting_ || queued_) return;
+    queued_ = true;
+    QMetaObject::invokeMethod(
+        fmLog->btCancel, [] { QTest::mouseClick(fmLog->btCancel, Qt::LeftButton); }, Qt::QueuedConnection);
+  }
+  bool Cancelled() const override { return fmLog->Cancelled(); }
+  bool Queued() const { return queued_; }
+
+ private:
+  TScanProgress* previous_;
+  bool counting_ = false;
+  bool queued_ = false;
+};
+
+// Scan File (false) and Scan All (true).
+class LateCancelTest : public OperationTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(LateCancelTest, ACancelTakenWhileTheUnitIsShownAgainLeavesItShown) {
+  OpenProject({{"Refused.pas", units::Refused}});
+  ScanActions = {0, 0, 3};
+  GUIOptions.ConfirmOverwrite = false;
+  OpenEditor();
+  {
+    const CancelAfterTheCounts cancel;
+    (GetParam() ? editor->miScanAll : editor->miScanFile)->trigger();
+    ASSERT_TRUE(cancel.Queued());
+  }
+  EXPECT_EQ(log.lbInfo->Text(), "Aborted by User (0 s)");
+  EXPECT_EQ(editor->ShownUnit(), &UnitAt(0));
+  EXPECT_EQ(MemoLines().at(0), UnitPath("Refused.pas"));
+  EXPECT_EQ(editor->GetRI(2), UnitAt(0).Scanner->Routines[2]);
+  EXPECT_EQ(editor->GetRI(2)->State, 1);  // Fine got its block
+  // The unit shown is the one Save All, Scan File and Save File work on.
+  editor->miSaveAll->trigger();
+  EXPECT_EQ(dir.Read("proj/Refused.pas"), UnitAt(0).Scanner->Text);
+  EXPECT_EQ(UnitAt(0).Scanner->FileState, 2);
+  editor->miScanFile->trigger();
+  EXPECT_EQ(LogLines().at(2), "Refused.pas\tCode Added : 1\t Updated : 0\t Removed : 0");
+  editor->miSaveFile->trigger();
+  EXPECT_TRUE(dialogs.Shown().empty());  // not "No Source File Selected"
+}
+
+INSTANTIATE_TEST_SUITE_P(Scans, LateCancelTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& i) { return i.param ? "ScanAll" : "ScanFile"; });
 
 TEST_F(OperationTest, TheScannerWindowStaysWhileAUnitIsReadAndClosesAfter) {
   OpenProject({{"Unit1.pas", units::Unit1}, {"Unit2.pas", units::Unit2}});

@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QTest>
 
@@ -176,6 +177,58 @@ TEST(BusyGuardsTest, TheCursorAndTheWindowComeBackAfterAFailure) {
   }
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
   EXPECT_TRUE(window.isEnabled());
+}
+
+// While an operation runs, a shown window takes neither keys nor the input of
+// its popup menus; a window shown later (the operation's own message box)
+// does. Afterwards both reach the window again.
+TEST(BusyGuardsTest, AHeldWindowTakesNoKeyAndItsPopupMenuNoInput) {
+  QWidget window;
+  QLineEdit edit(&window);
+  QMenu menu(&window);
+  int triggered = 0;
+  QObject::connect(menu.addAction("Go"), &QAction::triggered, [&] { ++triggered; });
+  window.show();
+  QLineEdit later;
+  const auto pickFromMenu = [&] {
+    menu.popup(window.mapToGlobal(QPoint(0, 0)));
+    QTest::keyClick(&menu, Qt::Key_Down);
+    QTest::keyClick(&menu, Qt::Key_Return);
+    menu.hide();
+  };
+  {
+    const TOperation operation(nullptr);
+    later.show();
+    QTest::keyClicks(&edit, "abc");
+    pickFromMenu();
+    QTest::keyClicks(&later, "x");
+  }
+  EXPECT_EQ(edit.text(), "");
+  EXPECT_EQ(triggered, 0);
+  EXPECT_EQ(later.text(), "x");
+  QTest::keyClicks(&edit, "abc");
+  pickFromMenu();
+  EXPECT_EQ(edit.text(), "abc");
+  EXPECT_EQ(triggered, 1);
+}
+
+// The end of an operation begun inside a running one gives back nothing: the
+// outer one's end does.
+TEST(BusyGuardsTest, AnOperationInsideAnotherHoldsTheWindowsUntilTheOuterEnds) {
+  QWidget window;
+  QLineEdit edit(&window);
+  window.show();
+  {
+    const TOperation outer(nullptr);
+    { const TOperation inner(nullptr); }
+    EXPECT_TRUE(TOperation::Running());
+    EXPECT_TRUE(TOperation::Holds(&window));
+    QTest::keyClicks(&edit, "abc");
+    EXPECT_EQ(edit.text(), "");
+  }
+  EXPECT_FALSE(TOperation::Running());
+  QTest::keyClicks(&edit, "abc");
+  EXPECT_EQ(edit.text(), "abc");
 }
 
 TEST(FolderChooserTest, TheQtHostChoosesAFolder) {
