@@ -213,6 +213,30 @@ TEST_F(MainStartUpTest, WithoutRootAProgramFolderThatCannotBeWrittenCostsOnlyThe
   EXPECT_FALSE(FileExists(ProgramDir() + "Corvane.ini"));
 }
 
+// The same folder holding a "Corvane.ini" that the user may write: the
+// settings are written into that file, as an editor writes it, and the run
+// says nothing of them.
+TEST_F(MainStartUpTest, WithoutRootAWritableSettingsFileInAFolderThatCannotBeWrittenIsSaved) {
+  WriteSettings("[GUI]\r\nLanguage=1\r\n");
+  ASSERT_TRUE(GiveToChild(dir.Path()));
+  ASSERT_TRUE(GiveToChild(ProgramDir()));
+  ASSERT_TRUE(GiveToChild(ProgramDir() + "Corvane.ini"));
+  ::chmod(ProgramDir().c_str(), 0555);
+  const std::string failure = RunWithoutRoot([&]() -> std::string {
+    TfmMain& fm = Open();
+    fm.miFrench->trigger();
+    if (Report().shown != 0) return "reported: " + Report().exceptionText;
+    Close();
+    return DialogTexts().empty() ? std::string() : "dialogs: " + DialogTexts().front();
+  });
+  ::chmod(ProgramDir().c_str(), 0755);
+  EXPECT_EQ(failure, "");
+  const std::string settings = Settings();
+  EXPECT_NE(settings.find("Language=2\r\n"), std::string::npos) << settings;
+  EXPECT_NE(settings.find("HeaderWidth02=420\r\n"), std::string::npos) << settings;
+  EXPECT_NE(settings.find("ShowGuide="), std::string::npos) << settings;
+}
+
 // A "Corvane.ini" nobody may write (the superuser included), in French: no
 // write at the start, so the first one, a change of language, is told,
 // once, in that language; the exit writes nothing and says nothing more.
