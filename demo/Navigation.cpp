@@ -7,7 +7,9 @@
 #include <QToolButton>
 
 #include "Colors.h"
+#include "Dialogs.h"
 #include "DromletMain.h"
+#include "FileNames.h"
 #include "Files.h"
 #include "ListBox.h"
 #include "Lumbrick.h"
@@ -131,7 +133,19 @@ void TfmMain::OnActivePageChanged() try {
 
 void TfmMain::btNavClick(QObject*) try {
   OpenDialog1.FileName = As(edWebBrowser->text());
-  if (OpenDialog1.Execute()) {
+  bool chosen = false;
+  try {
+    chosen = OpenDialog1.Execute();
+  } catch (const EUnusableFileName& E) {
+    // A program the tour could not name: refused plainly, shown as the file
+    // system spells it; the browser stays as it was.
+    MessageDlgUtf8(E.FsName() + CRLF(1) +
+                       FsName(IsEnglish ? "Cannot be used: its name holds characters outside Windows-1252."
+                                        : "Inutilisable : son nom contient des caract\xE8res hors de Windows-1252."),
+                   TMsgDlgType::mtError, mbOK);
+    return;
+  }
+  if (chosen) {
     edWebBrowser->setText(Qs(OpenDialog1.FileName));
     SetFontColor(lb03, clBlack);
     SetFontColor(lbBrowser, clBlack);

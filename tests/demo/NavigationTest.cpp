@@ -291,6 +291,27 @@ TEST_F(NavigationTest, ABrowserChosenInTheDialogIsUsedAndSaved) {
   EXPECT_TRUE(dialogs.Shown().empty());
 }
 
+// A program whose name the tour cannot hold is refused in a plain box that
+// shows it as the file system spells it, in the tour's language; the
+// browser and the settings stay as they were, and the library says nothing.
+TEST_F(NavigationTest, ABrowserNamedOutsideWindows1252IsRefusedPlainly) {
+  WriteIniWithBrowser("English=0\r\n");
+  TfmMain& fm = Open();
+  const QString before = fm.edWebBrowser->text();
+  const std::string ini = Ini();
+  const std::string browser = WriteBrowser("\xE4\xB8\xAD\xE6\x96\x87");
+  ModalAnswer answer(ModalAnswer::Type(QString::fromStdString(browser), "Open", "fileNameEdit"));
+  fm.btNav->click();
+  EXPECT_TRUE(answer.Done());
+  ASSERT_EQ(dialogs.Shown().size(), 1u);
+  EXPECT_EQ(dialogs.Last().type, TMsgDlgType::mtError);
+  EXPECT_TRUE(dialogs.Last().textIsUtf8);
+  EXPECT_EQ(dialogs.Last().text,
+            browser + "\n\rInutilisable : son nom contient des caract\xC3\xA8res hors de Windows-1252.");
+  EXPECT_EQ(fm.edWebBrowser->text(), before);
+  EXPECT_EQ(Ini(), ini);
+}
+
 TEST_F(NavigationTest, CancellingTheBrowserDialogChangesNothing) {
   WriteIniWithBrowser();
   TfmMain& fm = Open();
