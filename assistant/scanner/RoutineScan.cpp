@@ -85,7 +85,8 @@ namespace {
 std::size_t WidestIndent(const TSourceScanner& S) try {
   std::size_t widest = 0;
   const std::size_t size = S.Text.size();
-  for (std::size_t p = 0; p < size;) {
+  for (std::size_t p = 0, line = 0; p < size; ++line) {
+    if (line % 64 == 0) ScanPulse();
     std::size_t indent = 0;
     for (; p < size && S.Text[p] != '\n'; ++p) {
       const char c = S.Text[p];
