@@ -133,8 +133,11 @@ void TfmEditor::RunScanOperation(const std::string& Title, const std::function<v
 }
 
 void TfmEditor::ShowScanned(int Row) try {
+  sgSources->Invalidate();
+  sgProcs->Invalidate();
   if (Row < 0) return;
-  // A Cancel pressed meanwhile waits for the operation's end.
+  // A Cancel stops the work that is left, never the showing of what was
+  // done: one pressed meanwhile waits for the operation's end.
   const TfmLog::TCancelHeld held(*fmLog);
   DoSourcesSelectCell(Row);
 } catch (...) {
@@ -144,11 +147,12 @@ void TfmEditor::ShowScanned(int Row) try {
 
 void TfmEditor::miScanFileClick(QObject*) try {
   RunScanOperation(Trt("Scan Source File"), [this] {
-    ScanUnit(CurrentUnit);
-    sgSources->Invalidate();
-    sgProcs->Invalidate();
-    fmLog->Success = true;
-    ShowScanned(sgSources->Row());
+    TryFinally(
+        [this] {
+          ScanUnit(CurrentUnit);
+          fmLog->Success = true;
+        },
+        [this] { ShowScanned(sgSources->Row()); });
   });
 } catch (...) {
   VIX->Push("Procedure TfmEditor.miScanFileClick");
@@ -158,25 +162,27 @@ void TfmEditor::miScanFileClick(QObject*) try {
 void TfmEditor::miScanAllClick(QObject*) try {
   RunScanOperation(Trt("Scan All Source Files"), [this] {
     int n = 0;
-    for (const auto& unit : CurrentAppli->Units) {
-      if (!unit->Selected) continue;
-      ScanUnit(unit.get());
-      ++n;
-      if (fmLog->Cancelled()) Abort();
-    }
-    sgSources->Invalidate();
-    sgProcs->Invalidate();
-    fmLog->AddBlank();
-    fmLog->AddMsg(IntToStr(n) + Trt(" Source Files Scanned"));
-    fmLog->Success = true;
-    // The shown unit again, as after Scan File: its summary and routines
-    // would otherwise keep the figures from before the scan.
-    if (CurrentUnit != nullptr)
-      for (int row = 0; row < sgSources->RowCount(); ++row)
-        if (sgSources->Objects(row) == CurrentUnit) {
-          ShowScanned(row);
-          break;
-        }
+    TryFinally(
+        [&] {
+          for (const auto& unit : CurrentAppli->Units) {
+            if (!unit->Selected) continue;
+            ScanUnit(unit.get());
+            ++n;
+            if (fmLog->Cancelled()) Abort();
+          }
+          fmLog->AddBlank();
+          fmLog->AddMsg(IntToStr(n) + Trt(" Source Files Scanned"));
+          fmLog->Success = true;
+        },
+        [this] {
+          // The shown unit again, as after Scan File: its summary and routines
+          // would otherwise keep the figures from before the scan.
+          for (int row = 0; CurrentUnit != nullptr && row < sgSources->RowCount(); ++row)
+            if (sgSources->Objects(row) == CurrentUnit) {
+              ShowScanned(row);
+              break;
+            }
+        });
   });
 } catch (...) {
   VIX->Push("Procedure TfmEditor.miScanAllClick");
