@@ -47,22 +47,22 @@ std::string CodeStatusLine(const char* Heading, const std::array<int, 4>& Counts
 }
 
 // The size of the text as its file holds it: a file that breaks its lines
-// with LF alone is held with CR LF.
-long long FileLength(const TSourceScanner& S) try {
-  if (!S.LFLineBreaks) return static_cast<long long>(S.Text.size());
-  return static_cast<long long>(CRLFToLF(S.Text).size());
+// with LF alone is held with CR LF, one CR more for each of its LFs.
+long long FileLength(const TSourceScanner& S, const TLineFeeds& Feeds) try {
+  const auto size = static_cast<long long>(S.Text.size());
+  return S.LFLineBreaks ? size - Feeds.Paired : size;
 } catch (...) {
   VIX->Push("Function FileLength");
   throw;
 }
 
-// The lines of the text as its file holds them: the scanner's number of the
-// last character's line. A unit that mixes line breaks is left unedited and
-// its lines are not numbered by the scanner, which knows CR LF alone: there
-// every break counts, whatever its kind.
-int LineCount(const TSourceScanner& S) try {
-  if (LineBreakStyleOf(S.Text) == TLineBreakStyle::Mixed) return 1 + CountLineBreaks(S.Text);
-  return S.GetLineNum(static_cast<int>(S.Text.size()));
+// The lines of the text as its file holds them: as the scanner numbers them,
+// one more than its CR LF pairs. A unit that mixes line breaks is left
+// unedited and its lines are not numbered by the scanner, which knows CR LF
+// alone: there every break counts, whatever its kind.
+int LineCount(const TSourceScanner& S, const TLineFeeds& Feeds) try {
+  if (LineBreakStyleOf(Feeds) == TLineBreakStyle::Mixed) return 1 + CountLineBreaks(S.Text);
+  return 1 + Feeds.Paired;
 } catch (...) {
   VIX->Push("Function LineCount");
   throw;
@@ -155,7 +155,10 @@ std::string TUnit::StatusMessage() const try {
   if (!FileExists(FileName)) return r;
   const TSourceScanner& s = *Scanner;
   r += "\r\n" + DateTimeToStr(FileDateOf(FileName));
-  r += "\r\n\r\n" + FormatInt(FileLength(s)) + Trt(" Bytes") + ", " + FormatInt(LineCount(s)) + Trt(" Lines");
+  // One pass over a text that may hold millions of lines.
+  const TLineFeeds feeds = CountLineFeeds(s.Text);
+  r += "\r\n\r\n" + FormatInt(FileLength(s, feeds)) + Trt(" Bytes") + ", " + FormatInt(LineCount(s, feeds)) +
+       Trt(" Lines");
   if (s.ErrorCode != 0) return r;
   r += "\r\n" + FormatInt(static_cast<long long>(s.Routines.size())) + Trt(" Routines");
   r += "\r\n\r\n" + CodeStatusLine(SummaryHeadings[0], s.InitialCodeStatus);

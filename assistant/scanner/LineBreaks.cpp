@@ -2,13 +2,26 @@
 
 #include "Lumbrick.h"
 
-TLineBreakStyle LineBreakStyleOf(std::string_view Text) try {
-  bool lone = false;
-  bool paired = false;
+TLineFeeds CountLineFeeds(std::string_view Text) try {
+  TLineFeeds feeds;
   for (std::size_t i = Text.find('\n'); i != std::string_view::npos; i = Text.find('\n', i + 1))
-    (i > 0 && Text[i - 1] == '\r' ? paired : lone) = true;
-  if (lone && paired) return TLineBreakStyle::Mixed;
-  return lone ? TLineBreakStyle::LF : TLineBreakStyle::CRLF;
+    ++(i > 0 && Text[i - 1] == '\r' ? feeds.Paired : feeds.Lone);
+  return feeds;
+} catch (...) {
+  VIX->Push("Function CountLineFeeds");
+  throw;
+}
+
+TLineBreakStyle LineBreakStyleOf(const TLineFeeds& Feeds) try {
+  if (Feeds.Lone > 0 && Feeds.Paired > 0) return TLineBreakStyle::Mixed;
+  return Feeds.Lone > 0 ? TLineBreakStyle::LF : TLineBreakStyle::CRLF;
+} catch (...) {
+  VIX->Push("Function LineBreakStyleOf");
+  throw;
+}
+
+TLineBreakStyle LineBreakStyleOf(std::string_view Text) try {
+  return LineBreakStyleOf(CountLineFeeds(Text));
 } catch (...) {
   VIX->Push("Function LineBreakStyleOf");
   throw;

@@ -14,6 +14,13 @@ enum class TLineBreakStyle {
   Mixed,  // lone LFs beside CR LF pairs
 };
 
+// The LFs of a text: those that end a CR LF pair, and the lone ones.
+struct TLineFeeds {
+  int Paired = 0;
+  int Lone = 0;
+};
+TLineFeeds CountLineFeeds(std::string_view Text);
+TLineBreakStyle LineBreakStyleOf(const TLineFeeds& Feeds);
 TLineBreakStyle LineBreakStyleOf(std::string_view Text);
 // Every line break of a text whatever its convention: each CR LF, lone LF
 // and lone CR counts one (CR CR LF is one, as everywhere in the scanner).

@@ -1,11 +1,11 @@
 // INI files of the private-profile kind: sections and keys compared without
 // regard to ASCII letter case, every other line (comments included) kept as
 // it is, every write carried to the file at once. A write replaces the file
-// whole (written beside it, then renamed), so it is never half-written. A
-// missing file reads as empty; so does one that cannot be read, and writing
-// that one raises, so it never loses what it held. Blanks around keys and
-// values are ignored, values are read whole. A section name ends at the last
-// "]" of its line.
+// as ReplaceFileBytes does: whole or not at all, keeping its owner, mode and
+// links. A missing file reads as empty; so does one that cannot be read, and
+// writing that one raises, so it never loses what it held. Blanks around
+// keys and values are ignored, values are read whole. A section name ends at
+// the last "]" of its line.
 //
 // The file is read and parsed once and kept while it is unchanged on disk:
 // each call looks at the file's identity, size and times, so a change made

@@ -70,6 +70,13 @@ TEST_F(LinesTest, EveryKindOfLineBreakCountsOne) {
   EXPECT_EQ(CountLineBreaks("\n\r\r"), 3);
 }
 
+TEST_F(LinesTest, AnLFEndsAPairOnlyAfterACR) {
+  const TLineFeeds feeds = CountLineFeeds("\nab\r\n\r\r\nc\n\r");
+  EXPECT_EQ(feeds.Paired, 2);
+  EXPECT_EQ(feeds.Lone, 2);
+  EXPECT_EQ(LineBreakStyleOf(feeds), TLineBreakStyle::Mixed);
+}
+
 TEST_F(LinesTest, LineBreaksAtTheTextsEdges) {
   // CR1 LF2 x3 CR4 LF5
   TSourceScanner& s = Load("\r\nx\r\n");

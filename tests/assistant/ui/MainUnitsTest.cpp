@@ -346,9 +346,9 @@ TEST_F(MainUnitsTest, TheGuideShowsTheTextOfTheWindowThatIsActive) {
   fm.tStart->Tick();  // the guide
   Tick(0);
   SecureCode(false);
-  const auto activate = [](QWidget* window) {
-    window->activateWindow();
-    QTRY_VERIFY(QApplication::activeWindow() == window);
+  const auto activate = [](QWidget* shown) {
+    shown->activateWindow();
+    QTRY_VERIFY(QApplication::activeWindow() == shown);
   };
   const std::string scanner = "Source Files Scanner : Lumbrick code is maintained here.";
   activate(fmEditor);
