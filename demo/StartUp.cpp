@@ -38,12 +38,11 @@ void TfmMain::FormCreate(QObject*) {
     IsEnglish = FIniFile->ReadBool("Options", "English", true);
     if (!IsEnglish) rgLanguage->SetItemIndex(1);
     VIX->Language = rgLanguage->ItemIndex() + 1;
-    // Unreadable, the file gave the defaults, so English.
-    if (const std::string why = FIniFile->ReadFailure(); !why.empty()) {
-      ShowError(FIniFile->FileName() + (IsEnglish ? " cannot be read: " : " est illisible : ") + why + "." + CRLF(2) +
-                (IsEnglish ? "The tour goes on with its default settings and leaves this file as it is."
-                           : "La visite continue avec ses r\xE9glages par d\xE9" "faut et laisse ce fichier tel quel."));
-    }
+    // Unreadable, the file that holds the tour's language gave the
+    // defaults: told in English.
+    if (const std::string why = FIniFile->ReadFailure(); !why.empty())
+      ShowError(FIniFile->FileName() + " cannot be read: " + why + "." + CRLF(2) +
+                "The tour goes on with its default settings and leaves this file as it is.");
     setWindowIcon(ilFormIcon.at(0));
     Randomize();
     rgOnOff->hide();

@@ -1,6 +1,7 @@
 // The routine scan, which applies the chosen action to every routine of a
 // scanned unit, and the routine counts.
 #include <algorithm>
+#include <optional>
 #include <unordered_map>
 
 #include "CodeOptions.h"
@@ -272,7 +273,9 @@ void TSourceScanner::TEditWindow::CountReferrers() try {
 }
 
 void TSourceScanner::TEditWindow::MeasureGrowth() try {
-  const std::size_t widest = WidestIndent(S);
+  // Measured at the first nested routine: a whole pass over the text that
+  // most units do not need.
+  std::optional<std::size_t> widest;
   const std::size_t variable = CodeOptions.QuellumVar.size();
   std::size_t growth = 0;
   for (std::size_t i = 0; i < S.Routines.size(); ++i) {
@@ -292,8 +295,9 @@ void TSourceScanner::TEditWindow::MeasureGrowth() try {
     // begin, edited before it: a Try line there (margin and tabulation), or
     // a body line.
     const bool nested = S.GetLevel1Routine(r) != r;
-    const std::size_t margin = nested ? widest : S.GetRoutineMargin(r).size();
-    const std::size_t tab = nested ? 2 * widest : S.GetRoutineTabulation(r).size();
+    if (nested && !widest) widest = WidestIndent(S);
+    const std::size_t margin = nested ? *widest : S.GetRoutineMargin(r).size();
+    const std::size_t tab = nested ? 2 * *widest : S.GetRoutineTabulation(r).size();
     const std::size_t lead = margin + tab;
     const auto body = S.Text.begin();
     const auto lines = static_cast<std::size_t>(
